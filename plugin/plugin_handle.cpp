@@ -50,7 +50,7 @@ vex::Result CDvkPluginHandle::find_device(const char* address, std::int32_t tran
                                           std::int32_t snmp_mode, const DvkUsmParameters& usm,
                                           std::uint32_t timeout_ms, std::uint32_t retries,
                                           std::int32_t* count) {
-  EProtocol protocol = protocol_none;
+  EProtocol protocol = IVexNetworkAddress::PROTOCOL_NONE;
   if (const vex::Result mapped = dvk_protocol_of_transport(transport, &protocol); mapped != 0) {
     return mapped;
   }
@@ -63,7 +63,7 @@ vex::Result CDvkPluginHandle::init_device(const char* address, std::int32_t tran
                                           std::int32_t snmp_mode, const DvkUsmParameters& usm,
                                           std::uint32_t timeout_ms, std::uint32_t retries) {
   (void)address, (void)snmp_mode, (void)usm, (void)timeout_ms, (void)retries;
-  EProtocol protocol = protocol_none;
+  EProtocol protocol = IVexNetworkAddress::PROTOCOL_NONE;
   if (const vex::Result mapped = dvk_protocol_of_transport(transport, &protocol); mapped != 0) {
     return mapped;
   }

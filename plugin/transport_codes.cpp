@@ -3,16 +3,16 @@
 vex::Result dvk_protocol_of_transport(std::int32_t transport_code, EProtocol* protocol) noexcept {
   switch (transport_code) {
     case 1:
-      *protocol = protocol_udp_ipv4;
+      *protocol = IVexNetworkAddress::PROTOCOL_IPV4;
       return vex::kOk;
     case 2:
-      *protocol = protocol_ipx;
+      *protocol = IVexNetworkAddress::PROTOCOL_IPX;
       return vex::kOk;
     case 3:
-      *protocol = protocol_unserved;
+      *protocol = IVexNetworkAddress::PROTOCOL_OTHER;
       return vex::kOk;
     case 5:
-      *protocol = protocol_udp_ipv6;
+      *protocol = IVexNetworkAddress::PROTOCOL_IPV6;
       return vex::kOk;
     default:
       return vex::kInvalidArgument;
@@ -20,5 +20,5 @@ vex::Result dvk_protocol_of_transport(std::int32_t transport_code, EProtocol* pr
 }
 
 std::uint16_t dvk_agent_port(EProtocol protocol) noexcept {
-  return protocol == protocol_ipx ? kSnmpIpxSocket : kSnmpUdpPort;
+  return protocol == IVexNetworkAddress::PROTOCOL_IPX ? kSnmpIpxSocket : kSnmpUdpPort;
 }

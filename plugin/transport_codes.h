@@ -3,7 +3,7 @@
 #include <cstdint>
 
 #include "framework/result_codes.h"
-#include "net/protocol.h"
+#include "net/network_address.h"
 
 // Maps a host transport code (1, 2, 3, 5) to its protocol; any other code -2.
 vex::Result dvk_protocol_of_transport(std::int32_t transport_code, EProtocol* protocol) noexcept;

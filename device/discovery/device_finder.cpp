@@ -6,14 +6,15 @@
 #include "plugin/plugin_usm.h"
 
 const char* CDvkDeviceFinder::default_destination(EProtocol protocol) noexcept {
-  return protocol == protocol_udp_ipv6 ? "ff02::1" : "255.255.255.255";
+  return protocol == IVexNetworkAddress::PROTOCOL_IPV6 ? "ff02::1" : "255.255.255.255";
 }
 
 vex::Result CDvkDeviceFinder::search(const SearchRequest& request, IDvkPluginUSM& usm,
                                      std::int32_t* count) {
   (void)count;
-  if (request.protocol != protocol_udp_ipv4 && request.protocol != protocol_ipx &&
-      request.protocol != protocol_udp_ipv6) {
+  if (request.protocol != IVexNetworkAddress::PROTOCOL_IPV4 &&
+      request.protocol != IVexNetworkAddress::PROTOCOL_IPX &&
+      request.protocol != IVexNetworkAddress::PROTOCOL_IPV6) {
     return vex::kNotSupported;
   }
   usm.set_parameters(request.snmp_mode, *request.usm);

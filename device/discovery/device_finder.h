@@ -6,7 +6,7 @@
 #include <optional>
 
 #include "framework/result_codes.h"
-#include "net/protocol.h"
+#include "net/network_address.h"
 #include "plugin/dvk_plugin.h"
 
 class IDvkPluginUSM;

@@ -96,7 +96,8 @@ TEST(DeviceFinder, SearchRefusesProtocolsWithoutTouchingParameters) {
   DvkUsmParameters block{};
   std::strcpy(block.user_name, "someone");
   std::int32_t count = 77;
-  const CDvkDeviceFinder::SearchRequest request{nullptr, protocol_unserved, 2, &block, 10, 0, ""};
+  const CDvkDeviceFinder::SearchRequest request{
+      nullptr, IVexNetworkAddress::PROTOCOL_OTHER, 2, &block, 10, 0, ""};
   EXPECT_EQ(finder.search(request, usm, &count), -5);
   EXPECT_EQ(usm.get_snmp_mode(), -1);
   EXPECT_STREQ(usm.get_user_name(), "Mdevices");
@@ -110,7 +111,8 @@ TEST(DeviceFinder, SearchLoadsParametersAndKeepsLastFindCommunity) {
   std::strcpy(block.user_name, "someone");
   std::int32_t count = 0;
   finder.add_result(kSupported, "Quillmark 5150", "10.0.0.1");
-  CDvkDeviceFinder::SearchRequest request{nullptr, protocol_udp_ipv4, 2, &block, 10, 0, "findme"};
+  CDvkDeviceFinder::SearchRequest request{
+      nullptr, IVexNetworkAddress::PROTOCOL_IPV4, 2, &block, 10, 0, "findme"};
   finder.search(request, usm, &count);
   EXPECT_EQ(usm.get_snmp_mode(), 2);
   EXPECT_STREQ(usm.get_user_name(), "someone");
@@ -122,9 +124,11 @@ TEST(DeviceFinder, SearchLoadsParametersAndKeepsLastFindCommunity) {
 }
 
 TEST(DeviceFinder, DefaultDestinations) {
-  EXPECT_STREQ(CDvkDeviceFinder::default_destination(protocol_udp_ipv4), "255.255.255.255");
-  EXPECT_STREQ(CDvkDeviceFinder::default_destination(protocol_ipx), "255.255.255.255");
-  EXPECT_STREQ(CDvkDeviceFinder::default_destination(protocol_udp_ipv6), "ff02::1");
+  EXPECT_STREQ(CDvkDeviceFinder::default_destination(IVexNetworkAddress::PROTOCOL_IPV4),
+               "255.255.255.255");
+  EXPECT_STREQ(CDvkDeviceFinder::default_destination(IVexNetworkAddress::PROTOCOL_IPX),
+               "255.255.255.255");
+  EXPECT_STREQ(CDvkDeviceFinder::default_destination(IVexNetworkAddress::PROTOCOL_IPV6), "ff02::1");
 }
 
 }  // namespace
