@@ -1,0 +1,206 @@
+// Route lookups inside private network namespaces: each case forks a child
+// that unshares its network namespace (which vanishes with the child), builds
+// veth interfaces and routes with `ip`, and checks both table providers.
+#include <gtest/gtest.h>
+#include <sched.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cstdlib>
+#include <functional>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "net/local_route_lookup.h"
+#include "net/netlink_tables.h"
+#include "net/proc_net_tables.h"
+
+namespace {
+
+bool required_by_ci() {
+  const char* ci = std::getenv("CI");
+  return ci != nullptr && std::string(ci) == "true";
+}
+
+// Runs `body` in a child inside a fresh network namespace; the child's text
+// (empty when all went well) comes back through a pipe.
+std::string run_in_fresh_namespace(const std::function<std::string()>& body) {
+  int channel[2];
+  if (pipe(channel) != 0) return "pipe failed";
+  const pid_t child = fork();
+  if (child == 0) {
+    close(channel[0]);
+    std::string report = unshare(CLONE_NEWNET) == 0 ? body() : "unshare failed";
+    if (write(channel[1], report.data(), report.size()) < 0) _exit(2);
+    _exit(0);
+  }
+  close(channel[1]);
+  std::string report;
+  char chunk[512];
+  for (ssize_t n; (n = read(channel[0], chunk, sizeof chunk)) > 0;) report.append(chunk, n);
+  close(channel[0]);
+  int status = 0;
+  waitpid(child, &status, 0);
+  if (!WIFEXITED(status) || WEXITSTATUS(status) != 0) report += " (child ended abnormally)";
+  return report;
+}
+
+std::string run_commands(const std::vector<std::string>& commands) {
+  for (const std::string& command : commands) {
+    if (std::system((command + " >/dev/null 2>&1").c_str()) != 0) return "failed: " + command;
+  }
+  return {};
+}
+
+std::string describe(const std::vector<RouteRecord>& routes) {
+  std::ostringstream out;
+  for (const RouteRecord& r : routes) {
+    out << std::hex << r.destination << "/" << r.mask << " via " << r.next_hop << " if " << std::dec
+        << r.interface_index << "; ";
+  }
+  return out.str();
+}
+
+bool same_routes(const std::vector<RouteRecord>& a, const std::vector<RouteRecord>& b) {
+  if (a.size() != b.size()) return false;
+  for (std::size_t i = 0; i < a.size(); ++i) {
+    if (a[i].destination != b[i].destination || a[i].mask != b[i].mask ||
+        a[i].next_hop != b[i].next_hop || a[i].interface_index != b[i].interface_index) {
+      return false;
+    }
+  }
+  return true;
+}
+
+// Answers the lookup through one provider; returns "-1" style text for errors.
+std::string lookup_through(std::unique_ptr<NetTableProvider> provider, const char* destination) {
+  auto* raw = provider.release();
+  LocalRouteLookup lookup({[raw] { return std::unique_ptr<NetTableProvider>(raw); }});
+  std::uint32_t target = 0;
+  parse_dotted_ipv4(destination, &target);
+  std::uint32_t local = 0;
+  const vex::Result result = lookup.local_ipv4_address_for(target, &local);
+  if (result != 0) return std::to_string(result);
+  char text[16];
+  format_dotted_ipv4(local, text);
+  return text;
+}
+
+struct Expectation {
+  const char* destination;
+  const char* answer;  // an address, or a result code
+};
+
+std::string check_lookups(const std::vector<Expectation>& expectations) {
+  std::string problems;
+  std::vector<RouteRecord> netlink_routes, proc_routes;
+  NetlinkTables netlink;
+  ProcNetTables proc;
+  if (netlink.load() != 0 || proc.load() != 0) return "a provider did not load";
+  netlink.route_table(&netlink_routes);
+  proc.route_table(&proc_routes);
+  if (!same_routes(netlink_routes, proc_routes)) {
+    problems += "route tables differ: netlink " + describe(netlink_routes) + " proc " +
+                describe(proc_routes) + "\n";
+  }
+  for (const Expectation& e : expectations) {
+    const std::string via_netlink =
+        lookup_through(std::make_unique<NetlinkTables>(), e.destination);
+    const std::string via_proc = lookup_through(std::make_unique<ProcNetTables>(), e.destination);
+    if (via_netlink != e.answer || via_proc != e.answer) {
+      problems += std::string(e.destination) + ": expected " + e.answer + ", netlink " +
+                  via_netlink + ", proc " + via_proc + "\n";
+    }
+  }
+  return problems;
+}
+
+class RouteNamespace : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    if (geteuid() != 0) {
+      if (required_by_ci()) FAIL() << "network namespace tests need root under CI";
+      GTEST_SKIP() << "network namespace tests need root";
+    }
+    if (std::system("command -v ip >/dev/null 2>&1") != 0) {
+      if (required_by_ci()) FAIL() << "iproute2 is missing";
+      GTEST_SKIP() << "iproute2 is missing";
+    }
+  }
+};
+
+const std::vector<std::string> kTwoInterfaces = {
+    "ip link set lo up",
+    "ip link add d1 type veth peer name d1p",
+    "ip link set d1p up",
+    "ip link set d1 up",
+    "ip addr add 198.18.1.10/24 dev d1",
+    "ip link add d2 type veth peer name d2p",
+    "ip link set d2p up",
+    "ip link set d2 up",
+    "ip addr add 198.18.2.10/24 dev d2",
+};
+
+TEST_F(RouteNamespace, HostRoutePrefixesAndDefaultRoute) {
+  const std::string report = run_in_fresh_namespace([] {
+    std::vector<std::string> setup = kTwoInterfaces;
+    setup.push_back("ip route add 198.18.1.77/32 dev d2");
+    setup.push_back("ip route add default via 198.18.2.1 dev d2");
+    if (std::string failed = run_commands(setup); !failed.empty()) return failed;
+    return check_lookups({{"198.18.1.77", "198.18.2.10"},
+                          {"198.18.1.50", "198.18.1.10"},
+                          {"198.18.2.99", "198.18.2.10"},
+                          {"192.0.2.1", "198.18.2.10"}});
+  });
+  EXPECT_EQ(report, "");
+}
+
+TEST_F(RouteNamespace, EqualMasksFollowTableOrder) {
+  const std::string report = run_in_fresh_namespace([] {
+    std::vector<std::string> setup = kTwoInterfaces;
+    setup.push_back("ip route add 203.0.113.0/24 dev d2 metric 10");
+    setup.push_back("ip route add 203.0.113.0/24 dev d1 metric 20");
+    if (std::string failed = run_commands(setup); !failed.empty()) return failed;
+    return check_lookups({{"203.0.113.9", "198.18.2.10"}});
+  });
+  EXPECT_EQ(report, "");
+}
+
+TEST_F(RouteNamespace, DefaultRouteOnlyAndNoRoute) {
+  const std::string with_default = run_in_fresh_namespace([] {
+    if (std::string failed = run_commands(
+            {"ip link add d1 type veth peer name d1p", "ip link set d1p up", "ip link set d1 up",
+             "ip addr add 198.18.1.10/32 dev d1", "ip route add default dev d1"});
+        !failed.empty()) {
+      return failed;
+    }
+    return check_lookups({{"192.0.2.1", "198.18.1.10"}});
+  });
+  EXPECT_EQ(with_default, "");
+
+  const std::string without_route = run_in_fresh_namespace([] {
+    if (std::string failed = run_commands(kTwoInterfaces); !failed.empty()) return failed;
+    return check_lookups({{"192.0.2.1", "-1"}});
+  });
+  EXPECT_EQ(without_route, "");
+}
+
+TEST_F(RouteNamespace, RoutingChangesShowAtTheNextLookup) {
+  const std::string report = run_in_fresh_namespace([] {
+    if (std::string failed = run_commands(kTwoInterfaces); !failed.empty()) return failed;
+    LocalRouteLookup& lookup = LocalRouteLookup::instance();
+    std::uint32_t local = 0;
+    if (lookup.local_ipv4_address_for(0xC0000201u, &local) != -1) return std::string("route?");
+    if (std::string failed = run_commands({"ip route add 192.0.2.0/24 dev d1"}); !failed.empty()) {
+      return failed;
+    }
+    if (lookup.local_ipv4_address_for(0xC0000201u, &local) != 0 || local != 0xC612010Au) {
+      return std::string("the new route was not seen");
+    }
+    return std::string();
+  });
+  EXPECT_EQ(report, "");
+}
+
+}  // namespace
