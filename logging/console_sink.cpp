@@ -1,0 +1,20 @@
+#include "logging/console_sink.h"
+
+#include <cstdio>
+
+vex::Result CVexConsoleLogSink::query_interface(const char* iid, void** out) {
+  IVexLogSink* sink = this;
+  return vex::answer_query(
+      iid, out, {{vex::kIidBase, static_cast<IVexInterface*>(sink)}, {vex::kIidLogSink, sink}});
+}
+
+vex::Result CVexConsoleLogSink::query_interface2(const char* iid, void** out) {
+  return query_interface(iid, out);
+}
+
+// One call, so the stream's own lock keeps lines of different loggers whole.
+vex::Result CVexConsoleLogSink::write(const char* line) {
+  std::fprintf(stdout, "%s\n", line != nullptr ? line : "");
+  std::fflush(stdout);
+  return vex::kOk;
+}
