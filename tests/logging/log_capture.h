@@ -45,6 +45,10 @@ class MemorySink final : public IVexLogSink {
     std::lock_guard<std::mutex> lock(mutex_);
     return lines_;
   }
+  void clear() {
+    std::lock_guard<std::mutex> lock(mutex_);
+    lines_.clear();
+  }
   // The messages of lines written with a single-bit level and no indentation.
   std::vector<std::string> messages() const {
     std::vector<std::string> result;
@@ -83,6 +87,8 @@ class LogCapture {
   LogCapture& operator=(const LogCapture&) = delete;
 
   std::vector<std::string> messages() const { return sink_.messages(); }
+  std::vector<std::string> lines() const { return sink_.lines(); }
+  void clear() { sink_.clear(); }
   bool contains(std::string_view message) const {
     for (const std::string& written : messages()) {
       if (written == message) return true;
