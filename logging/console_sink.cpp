@@ -3,13 +3,7 @@
 #include <cstdio>
 
 vex::Result CVexConsoleLogSink::query_interface(const char* iid, void** out) {
-  IVexLogSink* sink = this;
-  return vex::answer_query(
-      iid, out, {{vex::kIidBase, static_cast<IVexInterface*>(sink)}, {vex::kIidLogSink, sink}});
-}
-
-vex::Result CVexConsoleLogSink::query_interface2(const char* iid, void** out) {
-  return query_interface(iid, out);
+  return vex::answer_sink_query(this, iid, out);
 }
 
 // One call, so the stream's own lock keeps lines of different loggers whole.

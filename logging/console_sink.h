@@ -5,15 +5,13 @@
 #include "logging/log_sink.h"
 
 // Prints each line with a line feed on standard output and flushes it.
-class CVexConsoleLogSink final : public IVexLogSink {
+class CVexConsoleLogSink final : public vex::Component<CVexConsoleLogSink, IVexLogSink> {
  public:
   static constexpr const char* kKind = "stdout";
 
   explicit CVexConsoleLogSink(const char* name) : name_(name) {}
 
   vex::Result query_interface(const char* iid, void** out) override;
-  vex::Result query_interface2(const char* iid, void** out) override;
-  vex::Result add_ref() override { return vex::kNotSupported; }
   void destroy() override { delete this; }
 
   const char* kind() const override { return kKind; }

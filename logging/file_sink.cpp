@@ -47,16 +47,7 @@ bool write_all(int fd, const char* line, std::size_t length) {
 }  // namespace
 
 vex::Result CVexFileLogSink::query_interface(const char* iid, void** out) {
-  IVexFileLogSink* file = this;
-  IVexLogSink* sink = file;
-  return vex::answer_query(iid, out,
-                           {{vex::kIidBase, static_cast<IVexInterface*>(sink)},
-                            {vex::kIidLogSink, sink},
-                            {vex::kIidFileLogSink, file}});
-}
-
-vex::Result CVexFileLogSink::query_interface2(const char* iid, void** out) {
-  return query_interface(iid, out);
+  return vex::answer_file_sink_query(this, iid, out);
 }
 
 bool CVexFileLogSink::set_max_size(std::size_t bytes) {

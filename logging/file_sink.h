@@ -10,7 +10,7 @@
 // Appends lines to a file that never grows past its maximum size: a line that
 // would overflow it first moves the file to "<path>.bak" (replacing an older
 // backup) and starts it afresh. Its lock serialises write and the setters.
-class CVexFileLogSink final : public IVexFileLogSink {
+class CVexFileLogSink final : public vex::Component<CVexFileLogSink, IVexFileLogSink> {
  public:
   static constexpr const char* kKind = "file";
   static constexpr std::size_t kDefaultMaxSize = 0x400000;
@@ -21,8 +21,6 @@ class CVexFileLogSink final : public IVexFileLogSink {
   explicit CVexFileLogSink(const char* name) : name_(name) {}
 
   vex::Result query_interface(const char* iid, void** out) override;
-  vex::Result query_interface2(const char* iid, void** out) override;
-  vex::Result add_ref() override { return vex::kNotSupported; }
   void destroy() override { delete this; }
 
   const char* kind() const override { return kKind; }

@@ -30,10 +30,30 @@ class IVexLogPropertySource {
   virtual ~IVexLogPropertySource() = default;
 };
 
-// Makes sinks of one kind. The caller owns what create answers.
+// Makes sinks of one kind. The caller owns what create answers and destroys
+// it; the process-wide null sinks a factory falls back to ignore that.
 class IVexLogSinkFactory {
  public:
   virtual IVexLogSink* create(const char* name, IVexLogPropertySource* properties) = 0;
   virtual const char* kind() const = 0;
   virtual ~IVexLogSinkFactory() = default;
 };
+
+namespace vex {
+
+// The query of a sink: the base and sink identifiers.
+inline Result answer_sink_query(IVexLogSink* sink, const char* iid, void** out) {
+  return answer_query(iid, out,
+                      {{kIidBase, static_cast<IVexInterface*>(sink)}, {kIidLogSink, sink}});
+}
+
+// The query of a file sink: the base, sink and file sink identifiers.
+inline Result answer_file_sink_query(IVexFileLogSink* file, const char* iid, void** out) {
+  IVexLogSink* sink = file;
+  return answer_query(iid, out,
+                      {{kIidBase, static_cast<IVexInterface*>(sink)},
+                       {kIidLogSink, sink},
+                       {kIidFileLogSink, file}});
+}
+
+}  // namespace vex

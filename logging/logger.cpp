@@ -14,10 +14,6 @@ vex::Result CVexLogger::query_interface(const char* iid, void** out) {
                             {vex::kIidLoggerAdmin, admin}});
 }
 
-vex::Result CVexLogger::query_interface2(const char* iid, void** out) {
-  return query_interface(iid, out);
-}
-
 vex::Result CVexLogger::add_sink(IVexLogSink* sink) {
   if (sink == nullptr) return vex::kInvalidArgument;
   std::lock_guard<std::mutex> lock(mutex_);

@@ -9,13 +9,11 @@
 
 // A named logger of the logging service. Its lock serialises log and the
 // setters, so the lines of one logger never interleave.
-class CVexLogger final : public IVexLogger, public IVexLoggerAdmin {
+class CVexLogger final : public vex::Component<CVexLogger, IVexLogger, IVexLoggerAdmin> {
  public:
   explicit CVexLogger(const char* name);
 
   vex::Result query_interface(const char* iid, void** out) override;
-  vex::Result query_interface2(const char* iid, void** out) override;
-  vex::Result add_ref() override { return vex::kNotSupported; }
   void destroy() override { delete this; }
 
   const char* name() const override { return name_.c_str(); }

@@ -17,8 +17,4 @@ vex::Result CVexNullLogger::query_interface(const char* iid, void** out) {
                             {vex::kIidLoggerGroup, group}});
 }
 
-vex::Result CVexNullLogger::query_interface2(const char* iid, void** out) {
-  return query_interface(iid, out);
-}
-
 CVexNullLogger* vex_null_logger() noexcept { return &null_logger.value; }

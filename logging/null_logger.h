@@ -5,15 +5,13 @@
 
 // The process-wide logger "null_session": every operation succeeds and does
 // nothing. It stands in wherever a logger cannot be had.
-class CVexNullLogger final : public IVexLogger, public IVexLoggerGroup {
+class CVexNullLogger final : public vex::Component<CVexNullLogger, IVexLogger, IVexLoggerGroup> {
  public:
   static constexpr const char* kName = "null_session";
 
   constexpr CVexNullLogger() = default;
 
   vex::Result query_interface(const char* iid, void** out) override;
-  vex::Result query_interface2(const char* iid, void** out) override;
-  vex::Result add_ref() override { return vex::kNotSupported; }
   void destroy() override {}
 
   const char* name() const override { return kName; }

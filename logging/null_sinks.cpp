@@ -13,26 +13,11 @@ constinit vex::NoDestroy<CVexNullConsoleLogSink> null_console_sink;
 }  // namespace
 
 vex::Result CVexNullFileLogSink::query_interface(const char* iid, void** out) {
-  IVexFileLogSink* file = this;
-  IVexLogSink* sink = file;
-  return vex::answer_query(iid, out,
-                           {{vex::kIidBase, static_cast<IVexInterface*>(sink)},
-                            {vex::kIidLogSink, sink},
-                            {vex::kIidFileLogSink, file}});
-}
-
-vex::Result CVexNullFileLogSink::query_interface2(const char* iid, void** out) {
-  return query_interface(iid, out);
+  return vex::answer_file_sink_query(this, iid, out);
 }
 
 vex::Result CVexNullConsoleLogSink::query_interface(const char* iid, void** out) {
-  IVexLogSink* sink = this;
-  return vex::answer_query(
-      iid, out, {{vex::kIidBase, static_cast<IVexInterface*>(sink)}, {vex::kIidLogSink, sink}});
-}
-
-vex::Result CVexNullConsoleLogSink::query_interface2(const char* iid, void** out) {
-  return query_interface(iid, out);
+  return vex::answer_sink_query(this, iid, out);
 }
 
 CVexNullFileLogSink* vex_null_file_sink() noexcept { return &null_file_sink.value; }

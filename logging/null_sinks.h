@@ -3,15 +3,13 @@
 #include "logging/log_sink.h"
 
 // The process-wide sinks that discard every line. destroy leaves them usable.
-class CVexNullFileLogSink final : public IVexFileLogSink {
+class CVexNullFileLogSink final : public vex::Component<CVexNullFileLogSink, IVexFileLogSink> {
  public:
   static constexpr const char* kName = "null_file";
 
   constexpr CVexNullFileLogSink() = default;
 
   vex::Result query_interface(const char* iid, void** out) override;
-  vex::Result query_interface2(const char* iid, void** out) override;
-  vex::Result add_ref() override { return vex::kNotSupported; }
   void destroy() override {}
 
   const char* kind() const override { return kName; }
@@ -21,15 +19,13 @@ class CVexNullFileLogSink final : public IVexFileLogSink {
   vex::Result set_path(const char*) override { return vex::kOk; }
 };
 
-class CVexNullConsoleLogSink final : public IVexLogSink {
+class CVexNullConsoleLogSink final : public vex::Component<CVexNullConsoleLogSink, IVexLogSink> {
  public:
   static constexpr const char* kName = "null_standard";
 
   constexpr CVexNullConsoleLogSink() = default;
 
   vex::Result query_interface(const char* iid, void** out) override;
-  vex::Result query_interface2(const char* iid, void** out) override;
-  vex::Result add_ref() override { return vex::kNotSupported; }
   void destroy() override {}
 
   const char* kind() const override { return kName; }

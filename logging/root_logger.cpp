@@ -14,10 +14,6 @@ vex::Result CVexRootLogger::query_interface(const char* iid, void** out) {
                             {vex::kIidRootLoggerGroup, group}});
 }
 
-vex::Result CVexRootLogger::query_interface2(const char* iid, void** out) {
-  return query_interface(iid, out);
-}
-
 template <class Change>
 void CVexRootLogger::change_all(Change&& change) {
   for (IVexLogger* logger : attached_) change(*logger);

@@ -11,13 +11,12 @@
 // every attached logger when it attaches one and whenever they change. It
 // writes no lines itself, and its lock is held while it passes settings on
 // (order: root, then logger).
-class CVexRootLogger final : public IVexLogger, public IVexLoggerAdmin, public IVexLoggerGroup {
+class CVexRootLogger final
+    : public vex::Component<CVexRootLogger, IVexLogger, IVexLoggerAdmin, IVexLoggerGroup> {
  public:
   static constexpr const char* kName = "All";
 
   vex::Result query_interface(const char* iid, void** out) override;
-  vex::Result query_interface2(const char* iid, void** out) override;
-  vex::Result add_ref() override { return vex::kNotSupported; }
   void destroy() override {}
 
   const char* name() const override { return kName; }

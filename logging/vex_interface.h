@@ -52,6 +52,17 @@ inline Result answer_query(const char* iid, void** out,
   return kNoInterface;
 }
 
+// The base operations every logging component shares: the second query entry
+// forwards to the component's own query_interface, and add_ref is refused.
+template <class Derived, class... Interfaces>
+class Component : public Interfaces... {
+ public:
+  Result query_interface2(const char* iid, void** out) final {
+    return static_cast<Derived*>(this)->query_interface(iid, out);
+  }
+  Result add_ref() final { return kNotSupported; }
+};
+
 // Typed query: the view of `object` for `iid`, or null.
 template <class Interface>
 Interface* query_view(IVexInterface* object, const char* iid) {

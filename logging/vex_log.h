@@ -27,7 +27,9 @@ inline constexpr std::int32_t kLogDefaultFormat = 7;
 }  // namespace vex
 
 // A named logger. Lines whose level is not in the mask cost one lock and one
-// test; the others are formatted and handed to every attached sink.
+// test; the others are formatted (cut to 1023 characters) and handed to every
+// attached sink. log answers 0 or the last failing sink's result, which
+// callers may ignore.
 class IVexLogger : public IVexInterface {
  public:
   virtual const char* name() const = 0;

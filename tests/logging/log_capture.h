@@ -18,20 +18,14 @@ inline constexpr std::size_t kLineHeaderLength = 23 + 2 + 8 + 2 + 8 + 2 + 16 + 2
 inline constexpr std::size_t kLevelTextLength = 7;
 
 // A sink that keeps the lines it is given and answers a chosen result.
-class MemorySink final : public IVexLogSink {
+class MemorySink final : public Component<MemorySink, IVexLogSink> {
  public:
   explicit MemorySink(std::string name = "memory", Result answer = kOk)
       : name_(std::move(name)), answer_(answer) {}
 
   Result query_interface(const char* iid, void** out) override {
-    IVexLogSink* sink = this;
-    return answer_query(iid, out,
-                        {{kIidBase, static_cast<IVexInterface*>(sink)}, {kIidLogSink, sink}});
+    return answer_sink_query(this, iid, out);
   }
-  Result query_interface2(const char* iid, void** out) override {
-    return query_interface(iid, out);
-  }
-  Result add_ref() override { return kNotSupported; }
   void destroy() override {}
   const char* kind() const override { return "memory"; }
   const char* name() const override { return name_.c_str(); }

@@ -106,17 +106,13 @@ TEST_F(LogServiceTest, SinksByKindAndName) {
 // Sinks of kind "counted" that count how many of them are alive.
 std::atomic<int> counted_alive{0};
 
-class CountedSink final : public IVexLogSink {
+class CountedSink final : public vex::Component<CountedSink, IVexLogSink> {
  public:
   explicit CountedSink(const char* name) : name_(name) { ++counted_alive; }
   ~CountedSink() override { --counted_alive; }
   vex::Result query_interface(const char* iid, void** out) override {
-    return vex::answer_query(iid, out, {{vex::kIidLogSink, static_cast<IVexLogSink*>(this)}});
+    return vex::answer_sink_query(this, iid, out);
   }
-  vex::Result query_interface2(const char* iid, void** out) override {
-    return query_interface(iid, out);
-  }
-  vex::Result add_ref() override { return vex::kNotSupported; }
   void destroy() override { delete this; }
   const char* kind() const override { return "counted"; }
   const char* name() const override { return name_.c_str(); }

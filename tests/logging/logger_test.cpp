@@ -21,6 +21,13 @@ class LoggerTest : public ::testing::Test {
  protected:
   IVexLogger* logger(const char* name) { return service_->get_logger(name, nullptr); }
   IVexLogger* root() { return logger("All"); }
+  // The logger `name` letting every level through to `sink`.
+  IVexLogger* listened(const char* name, MemorySink& sink) {
+    IVexLogger* listened_logger = logger(name);
+    listened_logger->add_sink(&sink);
+    listened_logger->set_levels(vex::kLogAll);
+    return listened_logger;
+  }
 
   CVexLogService* service_ = vex_log_service();
   vex::test::ServiceReset reset_;
@@ -132,9 +139,7 @@ TEST_F(LoggerTest, MaskDecidesWhichLevelsPass) {
 
 TEST_F(LoggerTest, LineCarriesTimeProcessAndWritingThread) {
   MemorySink sink;
-  IVexLogger* x = logger("x");
-  x->add_sink(&sink);
-  x->set_levels(vex::kLogAll);
+  IVexLogger* x = listened("x", sink);
   long thread_id = 0;
   std::thread writer([&] {
     thread_id = gettid();
@@ -153,9 +158,7 @@ TEST_F(LoggerTest, LineCarriesTimeProcessAndWritingThread) {
 
 TEST_F(LoggerTest, NullFormatWritesTheNullMessageText) {
   MemorySink sink;
-  IVexLogger* x = logger("x");
-  x->add_sink(&sink);
-  x->set_levels(vex::kLogAll);
+  IVexLogger* x = listened("x", sink);
   x->log(vex::kLogWarn, nullptr);
   EXPECT_EQ(sink.messages(),
             std::vector<std::string>{"(client was about to output null message...)"});
@@ -194,9 +197,7 @@ TEST_F(LoggerTest, RootAndNullLoggerWriteNothingThemselves) {
 
 TEST_F(LoggerTest, AdminResetRestoresDefaultsAndDropsSinks) {
   MemorySink sink;
-  IVexLogger* x = logger("x");
-  x->add_sink(&sink);
-  x->set_levels(vex::kLogAll);
+  IVexLogger* x = listened("x", sink);
   x->set_format(1);
   x->set_radix(16);
   x->set_indent(3);
@@ -248,9 +249,7 @@ TEST_F(LoggerTest, GroupAttachHandsOnSettingsAndDetachStops) {
 
 TEST_F(LoggerTest, IndentationTextIsFourSpacesACount) {
   MemorySink sink;
-  IVexLogger* x = logger("x");
-  x->add_sink(&sink);
-  x->set_levels(vex::kLogAll);
+  IVexLogger* x = listened("x", sink);
   x->set_indent(2);
   x->log(vex::kLogInfo, "m");
   x->set_indent(0xFFFFFFFFU);  // bounded by the line, not by the count
