@@ -11,28 +11,11 @@
 #include <cstring>
 #include <functional>
 
+#include "platform/netlink_socket.h"
+
 namespace {
 
 constexpr int kMaxReplyDatagrams = 4096;  // a dump ends long before this
-
-class NetlinkSocket {
- public:
-  NetlinkSocket() : fd_(::socket(AF_NETLINK, SOCK_RAW | SOCK_CLOEXEC, NETLINK_ROUTE)) {
-    if (fd_ < 0) return;
-    const timeval timeout{1, 0};
-    ::setsockopt(fd_, SOL_SOCKET, SO_RCVTIMEO, &timeout, sizeof timeout);
-  }
-  ~NetlinkSocket() {
-    if (fd_ >= 0) ::close(fd_);
-  }
-  NetlinkSocket(const NetlinkSocket&) = delete;
-  NetlinkSocket& operator=(const NetlinkSocket&) = delete;
-  bool is_open() const noexcept { return fd_ >= 0; }
-  int fd() const noexcept { return fd_; }
-
- private:
-  int fd_;
-};
 
 std::uint32_t host_order(const void* network_bytes) {
   std::uint32_t value = 0;

@@ -2,9 +2,6 @@
 // that unshares its network namespace (which vanishes with the child), builds
 // veth interfaces and routes with `ip`, and checks both table providers.
 #include <gtest/gtest.h>
-#include <sched.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
 #include <cstdlib>
 #include <functional>
@@ -15,43 +12,9 @@
 #include "net/local_route_lookup.h"
 #include "net/netlink_tables.h"
 #include "net/proc_net_tables.h"
+#include "tests/common/fresh_namespace.h"
 
 namespace {
-
-bool required_by_ci() {
-  const char* ci = std::getenv("CI");
-  return ci != nullptr && std::string(ci) == "true";
-}
-
-// Runs `body` in a child inside a fresh network namespace; the child's text
-// (empty when all went well) comes back through a pipe.
-std::string run_in_fresh_namespace(const std::function<std::string()>& body) {
-  int channel[2];
-  if (pipe(channel) != 0) return "pipe failed";
-  const pid_t child = fork();
-  if (child == 0) {
-    close(channel[0]);
-    std::string report = unshare(CLONE_NEWNET) == 0 ? body() : "unshare failed";
-    if (write(channel[1], report.data(), report.size()) < 0) _exit(2);
-    _exit(0);
-  }
-  close(channel[1]);
-  std::string report;
-  char chunk[512];
-  for (ssize_t n; (n = read(channel[0], chunk, sizeof chunk)) > 0;) report.append(chunk, n);
-  close(channel[0]);
-  int status = 0;
-  waitpid(child, &status, 0);
-  if (!WIFEXITED(status) || WEXITSTATUS(status) != 0) report += " (child ended abnormally)";
-  return report;
-}
-
-std::string run_commands(const std::vector<std::string>& commands) {
-  for (const std::string& command : commands) {
-    if (std::system((command + " >/dev/null 2>&1").c_str()) != 0) return "failed: " + command;
-  }
-  return {};
-}
 
 std::string describe(const std::vector<RouteRecord>& routes) {
   std::ostringstream out;
@@ -118,16 +81,7 @@ std::string check_lookups(const std::vector<Expectation>& expectations) {
 
 class RouteNamespace : public ::testing::Test {
  protected:
-  void SetUp() override {
-    if (geteuid() != 0) {
-      if (required_by_ci()) FAIL() << "network namespace tests need root under CI";
-      GTEST_SKIP() << "network namespace tests need root";
-    }
-    if (std::system("command -v ip >/dev/null 2>&1") != 0) {
-      if (required_by_ci()) FAIL() << "iproute2 is missing";
-      GTEST_SKIP() << "iproute2 is missing";
-    }
-  }
+  void SetUp() override { DVK_REQUIRE_NAMESPACES(); }
 };
 
 const std::vector<std::string> kTwoInterfaces = {
