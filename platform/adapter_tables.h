@@ -5,8 +5,8 @@
 #include "framework/result_codes.h"
 #include "platform/adapter_list.h"
 
-// One look-up's view of the interface lists, loading the layer on first need. Each fetch replaces the list of
-// its kind; the lists live until the object is destroyed.
+// One look-up's view of the interface lists, loading the layer on first need. Each fetch replaces
+// the list of its kind; the lists live until the object is destroyed.
 class CVexAdapterTables {
  public:
   CVexAdapterTables() = default;

@@ -87,6 +87,7 @@ std::vector<Interface> read_interfaces() {
     }
   }
   std::vector<Interface> interfaces;
+  interfaces.reserve(by_index.size());
   for (auto& [index, item] : by_index) interfaces.push_back(std::move(item));
   return interfaces;
 }

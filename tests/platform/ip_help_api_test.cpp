@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "platform/adapter_tables.h"
+#include "tests/logging/log_capture.h"
 
 namespace {
 
@@ -49,7 +50,14 @@ TEST_F(IpHelpLayer, MissingFunctionIsLoggedAndOnlyItsUsersFail) {
   NVexIpHelpAPI::Platform platform = NVexIpHelpAPI::system_platform();
   platform.functions.get_adapters_addresses = nullptr;
   install(platform);
+  const vex::test::LogCapture capture("socket");
   EXPECT_EQ(NVexIpHelpAPI::load(), 0);
+  EXPECT_EQ(capture.messages(),
+            (std::vector<std::string>{
+                "[NVexIpHelpAPI::set_api] enter.",
+                "[NVexIpHelpAPI::set_api] fail GetProcAddress \"GetAdaptersAddresses\": "
+                "GetLastError()=38",
+                "[NVexIpHelpAPI::set_api] exit."}));
   EXPECT_TRUE(NVexIpHelpAPI::is_loaded());
   CVexAdapterTables tables;
   const VexIpv6AdapterList* adapters = nullptr;
