@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "framework/creator.h"
+#include "framework/ownership.h"
 #include "framework/result_codes.h"
 
 // Every allocation of the object model goes through these functions, so that
@@ -27,6 +28,19 @@ T* model_new(Result* result, Args&&... args) {
   T* object = model_may_allocate() ? new (std::nothrow) T(std::forward<Args>(args)...) : nullptr;
   out = object != nullptr ? kOk : kOutOfMemory;
   return object;
+}
+
+// The second half of a creator that also fills what it made: `made` (null
+// when its creation failed, which has stored the code already) is handed out
+// once `fill` succeeds on it, and deleted otherwise. The fill result goes to
+// the optional result pointer.
+template <class T, class Fill>
+T* keep_if_filled(T* made, Result* result, Fill fill) {
+  Owned<T> object(made);
+  if (object == nullptr) return nullptr;
+  ResultOut out(result);
+  out = fill(*object);
+  return succeeded(out.value()) ? object.release() : nullptr;
 }
 
 // While alive, lets only `allowed` further allocations of the model succeed

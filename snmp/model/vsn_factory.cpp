@@ -1,6 +1,5 @@
 #include "snmp/model/vsn_factory.h"
 
-#include "framework/ownership.h"
 #include "snmp/model/model_heap.h"
 #include "snmp/model/vsn_counter64.h"
 #include "snmp/model/vsn_exception.h"
@@ -22,21 +21,7 @@ namespace {
 // A byte class of fixed length also needs its zero bytes.
 template <class T>
 IVsnValue* new_fixed_bytes(Result* err) {
-  vex::Owned<T> value(vex::model_new<T>(err));
-  if (value == nullptr) return nullptr;
-  const Result result = value->init_storage();
-  vex::report(err, result);
-  return vex::succeeded(result) ? value.release() : nullptr;
-}
-
-// Creates a value and applies one setter to it; the setter's failure deletes it.
-template <class Set>
-IVsnValue* created_and_set(std::int32_t tag, Result* err, Set set) {
-  vex::Owned<IVsnValue> value(vsn_create_value(tag, err));
-  if (value == nullptr) return nullptr;
-  const Result result = set(*value);
-  vex::report(err, result);
-  return vex::succeeded(result) ? value.release() : nullptr;
+  return vex::keep_if_filled(vex::model_new<T>(err), err, [](T& v) { return v.init_storage(); });
 }
 
 }  // namespace
@@ -80,11 +65,13 @@ IVsnValue* vsn_create_value(std::int32_t type, Result* err) {
 }
 
 IVsnValue* vsn_create_value_long(std::int32_t value, std::int32_t type, Result* err) {
-  return created_and_set(type, err, [value](IVsnValue& v) { return v.set_long(value); });
+  return vex::keep_if_filled(vsn_create_value(type, err), err,
+                             [value](IVsnValue& v) { return v.set_long(value); });
 }
 
 IVsnValue* vsn_create_value_ulong(std::uint32_t value, std::int32_t type, Result* err) {
-  return created_and_set(type, err, [value](IVsnValue& v) { return v.set_ulong(value); });
+  return vex::keep_if_filled(vsn_create_value(type, err), err,
+                             [value](IVsnValue& v) { return v.set_ulong(value); });
 }
 
 IVsnValue* vsn_create_value_text(const char* text, std::int32_t type, Result* err) {
@@ -92,7 +79,7 @@ IVsnValue* vsn_create_value_text(const char* text, std::int32_t type, Result* er
     vex::report(err, vex::kInvalidArgument);
     return nullptr;
   }
-  return created_and_set(type, err, [text](IVsnValue& v) {
+  return vex::keep_if_filled(vsn_create_value(type, err), err, [text](IVsnValue& v) {
     const Result result = v.set_text(text);
     if (vex::failed(result)) return result;
     return v.is_valid() ? vex::kOk : vex::kInvalidArgument;
@@ -100,19 +87,19 @@ IVsnValue* vsn_create_value_text(const char* text, std::int32_t type, Result* er
 }
 
 IVsnValue* vsn_create_counter64(std::uint32_t high, std::uint32_t low, Result* err) {
-  return created_and_set(tag::kCounter64, err, [high, low](IVsnValue& v) {
-    v.set_high32(high);
-    return v.set_low32(low);
-  });
+  return vex::keep_if_filled(vsn_create_value(tag::kCounter64, err), err,
+                             [high, low](IVsnValue& v) {
+                               v.set_high32(high);
+                               return v.set_low32(low);
+                             });
 }
 
 IVsnOid* vsn_create_oid(Result* err) { return vex::model_new<CVsnObjectId>(err); }
 
 IVsnOid* vsn_create_oid_text(const char* text, Result* err) {
-  vex::Owned<IVsnOid> oid(vsn_create_oid(err));
-  if (oid == nullptr) return nullptr;
-  Result result = oid->set_text(text);
-  if (vex::succeeded(result) && !oid->is_valid()) result = vex::kInvalidArgument;
-  vex::report(err, result);
-  return vex::succeeded(result) ? oid.release() : nullptr;
+  return vex::keep_if_filled(vsn_create_oid(err), err, [text](IVsnOid& oid) {
+    const Result result = oid.set_text(text);
+    if (vex::failed(result)) return result;
+    return oid.is_valid() ? vex::kOk : vex::kInvalidArgument;
+  });
 }

@@ -2,14 +2,13 @@
 // vsn_object_id_text.cpp.
 #include "snmp/model/vsn_object_id.h"
 
-#include <cstring>
-
 #include "framework/ownership.h"
 #include "snmp/model/index_form.h"
 #include "snmp/model/model_heap.h"
 #include "snmp/model/oid_text.h"
 #include "snmp/model/text_scan.h"
 #include "snmp/model/value_text.h"
+#include "snmp/model/vsn_factory.h"
 #include "snmp/model/vsn_value_visitor.h"
 
 using vex::kInvalidArgument;
@@ -21,15 +20,8 @@ Result CVsnObjectId::accept(IVsnValueVisitor* visitor) {
 }
 
 IVsnOid* CVsnObjectId::clone(Result* err) const {
-  auto* copy = vex::model_new<CVsnObjectId>(err);
-  if (copy == nullptr) return nullptr;
-  const Result copied = copy->replace_text(view());
-  if (vex::failed(copied)) {
-    copy->destroy();
-    vex::report(err, copied);
-    return nullptr;
-  }
-  return copy;
+  return vex::keep_if_filled(vsn_create_oid(err), err,
+                             [this](IVsnOid& copy) { return copy.assign(this); });
 }
 
 Result CVsnObjectId::assign(const IVsnValue* other) {

@@ -1,8 +1,6 @@
 // The IVsnOid operations of CVsnObjectId: comparing, appending, and taking
 // prefixes and index values off the front.
-#include <cstring>
 
-#include "framework/ownership.h"
 #include "snmp/model/model_heap.h"
 #include "snmp/model/oid_text.h"
 #include "snmp/model/vex_buffer.h"
@@ -16,16 +14,6 @@ using vex::Result;
 namespace {
 
 constexpr std::uint32_t kAllBits = 0xFFFFFFFFU;
-
-// Creates a value of the tag and fills it; on failure the value is deleted.
-template <class Fill>
-IVsnValue* filled_value(std::int32_t tag, Result* err, Fill fill) {
-  vex::Owned<IVsnValue> value(vsn_create_value(tag, err));
-  if (value == nullptr) return nullptr;
-  const Result result = fill(value.get());
-  vex::report(err, result);
-  return vex::succeeded(result) ? value.release() : nullptr;
-}
 
 }  // namespace
 
@@ -94,11 +82,8 @@ Result CVsnObjectId::append_value_index(const IVsnValue* value, std::int32_t imp
 }
 
 IVsnOid* CVsnObjectId::take_prefix_oid(std::uint32_t n, Result* err) {
-  vex::Owned<IVsnOid> prefix(vex::model_new<CVsnObjectId>(err));
-  if (prefix == nullptr) return nullptr;
-  const Result result = take_prefix_into(prefix.get(), n);
-  vex::report(err, result);
-  return vex::succeeded(result) ? prefix.release() : nullptr;
+  return vex::keep_if_filled(vsn_create_oid(err), err,
+                             [&](IVsnOid& prefix) { return take_prefix_into(&prefix, n); });
 }
 
 Result CVsnObjectId::take_prefix_into(IVsnOid* destination, std::uint32_t n) {
@@ -120,11 +105,8 @@ std::uint32_t CVsnObjectId::take_first_subid(Result* err) {
 }
 
 IVexBuffer* CVsnObjectId::take_prefix_buffer(std::uint32_t n, Result* err) {
-  vex::Owned<IVexBuffer> buffer(vex_create_buffer(err));
-  if (buffer == nullptr) return nullptr;
-  const Result result = take_prefix_to_buffer(buffer.get(), n);
-  vex::report(err, result);
-  return vex::succeeded(result) ? buffer.release() : nullptr;
+  return vex::keep_if_filled(vex_create_buffer(err), err,
+                             [&](IVexBuffer& buffer) { return take_prefix_to_buffer(&buffer, n); });
 }
 
 Result CVsnObjectId::take_prefix_to_buffer(IVexBuffer* out, std::uint32_t n) {
@@ -137,17 +119,19 @@ Result CVsnObjectId::take_prefix_to_buffer(IVexBuffer* out, std::uint32_t n) {
 
 IVsnValue* CVsnObjectId::take_index_value(std::int32_t tag, Result* err, std::int32_t implied,
                                           std::int32_t length) {
-  return filled_value(tag, err,
-                      [&](IVsnValue* value) { return take_index_into(value, implied, length); });
+  return vex::keep_if_filled(vsn_create_value(tag, err), err, [&](IVsnValue& value) {
+    return take_index_into(&value, implied, length);
+  });
 }
 
 Result CVsnObjectId::take_index_into(IVsnValue* value, std::int32_t implied, std::int32_t length) {
   if (value == nullptr) return kInvalidArgument;
   const Result result = value->read_index(this, implied, length);
   if (vex::failed(result)) return result;
-  const bool counted = vex::is_implied(implied) && length >= 0;
-  const std::int32_t used = counted ? length : value->index_length(implied);
-  remove_front(static_cast<std::uint32_t>(used));
+  // What the value read is its index length now: a counted IMPLIED string
+  // took `length` sub-identifiers (fewer when the identifier ended first), and
+  // classes that ignore the length took their own count.
+  remove_front(static_cast<std::uint32_t>(value->index_length(implied)));
   return kOk;
 }
 
@@ -171,7 +155,8 @@ Result CVsnObjectId::remove(std::uint32_t start, std::uint32_t n) {
 
 IVsnValue* CVsnObjectId::peek_index_value(std::int32_t tag, Result* err,
                                           std::int32_t implied) const {
-  return filled_value(tag, err, [&](IVsnValue* value) { return peek_index_into(value, implied); });
+  return vex::keep_if_filled(vsn_create_value(tag, err), err,
+                             [&](IVsnValue& value) { return peek_index_into(&value, implied); });
 }
 
 Result CVsnObjectId::peek_index_into(IVsnValue* value, std::int32_t implied) const {

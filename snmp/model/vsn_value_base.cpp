@@ -1,5 +1,6 @@
 #include "snmp/model/vsn_value_base.h"
 
+#include "snmp/model/model_heap.h"
 #include "snmp/model/vex_buffer.h"
 #include "snmp/model/vsn_factory.h"
 #include "snmp/model/vsn_oid.h"
@@ -29,15 +30,8 @@ Result CVsnValue::accept(IVsnValueVisitor* /*visitor*/) { return kNotSupported; 
 void CVsnValue::destroy() { delete this; }
 
 IVsnValue* CVsnValue::clone(Result* err) const {
-  IVsnValue* copy = vsn_create_value(type(), err);
-  if (copy == nullptr) return nullptr;
-  const Result copied = copy->assign(this);
-  if (vex::failed(copied)) {
-    copy->destroy();
-    report(err, copied);
-    return nullptr;
-  }
-  return copy;
+  return vex::keep_if_filled(vsn_create_value(type(), err), err,
+                             [this](IVsnValue& copy) { return copy.assign(this); });
 }
 
 void CVsnValue::query(std::uint32_t id, void** out) {

@@ -336,6 +336,15 @@ TEST(ObjectId, TakeAndPeekIndexValues) {
   ASSERT_NE(implied, nullptr);
   EXPECT_EQ(text_of(*implied), "ab");
   expect_oid(*row, "99.100", 2);
+  // A length only counts for classes that read one.
+  const Owned<IVsnOid> numbers = make_oid("7.8.9");
+  const Owned<IVsnValue> number(numbers->take_index_value(vex::tag::kGauge32, &err, 1, 2));
+  ASSERT_NE(number, nullptr);
+  expect_oid(*numbers, "8.9", 2);
+  const Owned<IVsnValue> longer(row->take_index_value(vex::tag::kOctetString, &err, 1, 5));
+  ASSERT_NE(longer, nullptr);
+  EXPECT_EQ(text_of(*longer), "cd");
+  expect_oid(*row, "", 0);
   EXPECT_EQ(row->take_index_value(0x47, &err, 1, -1), nullptr);
   EXPECT_EQ(err, vex::kInvalidArgument);
   EXPECT_EQ(row->take_index_into(nullptr, 0, -1), vex::kInvalidArgument);
