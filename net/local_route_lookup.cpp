@@ -1,7 +1,6 @@
 #include "net/local_route_lookup.h"
 
-#include <cstdio>
-
+#include "framework/ownership.h"
 #include "net/netlink_tables.h"
 #include "net/proc_net_tables.h"
 #include "net/route_choice.h"
@@ -55,19 +54,28 @@ vex::Result LocalRouteLookup::local_ipv4_address_for(std::uint32_t destination,
       local_address);
 }
 
-bool parse_dotted_ipv4(const char* text, std::uint32_t* host_value) {
-  int parts[4] = {};
-  if (text == nullptr ||
-      std::sscanf(text, "%d.%d.%d.%d", &parts[0], &parts[1], &parts[2], &parts[3]) != 4) {
-    return false;
+vex::Result LocalRouteLookup::local_address_for(const IVexNetworkAddress* destination,
+                                                IVexNetworkAddress** local) {
+  if (destination == nullptr || local == nullptr || !destination->is_valid()) {
+    return vex::kInvalidArgument;
   }
-  std::uint32_t value = 0;
-  for (int part : parts) value = (value << 8) | (static_cast<std::uint32_t>(part) & 0xFFu);
-  *host_value = value;
-  return true;
+  if (destination->protocol() != IVexNetworkAddress::PROTOCOL_IPV4) return vex::kNotSupported;
+  *local = nullptr;
+  std::uint32_t target = 0;
+  if (!parse_dotted_ipv4(destination->text(), &target)) return vex::kInvalidArgument;
+  std::uint32_t chosen = 0;
+  if (const vex::Result r = local_ipv4_address_for(target, &chosen); r != vex::kOk) return r;
+  char text[16];
+  format_dotted_ipv4(chosen, text);
+  vex::Result result = vex::kOk;
+  vex::Owned<IVexNetworkAddress> made(vex_create_network_address(&result));
+  if (made == nullptr) return result;
+  result = made->set(text, destination->protocol(), destination->port());
+  if (vex::failed(result)) return result;
+  *local = made.release();
+  return vex::kOk;
 }
 
-void format_dotted_ipv4(std::uint32_t host_value, char (&text)[16]) {
-  std::snprintf(text, sizeof text, "%u.%u.%u.%u", (host_value >> 24) & 0xFFu,
-                (host_value >> 16) & 0xFFu, (host_value >> 8) & 0xFFu, host_value & 0xFFu);
+vex::Result local_address_for(const IVexNetworkAddress* destination, IVexNetworkAddress** local) {
+  return LocalRouteLookup::instance().local_address_for(destination, local);
 }

@@ -6,7 +6,9 @@
 #include <mutex>
 #include <vector>
 
+#include "net/ipv4_text.h"
 #include "net/net_table_provider.h"
+#include "net/network_address.h"
 
 // Finds the local IPv4 address the host uses toward a destination from the
 // kernel's routing and address tables. The table provider is chosen once, on
@@ -35,6 +37,12 @@ class LocalRouteLookup {
   // object are serialised.
   vex::Result local_ipv4_address_for(std::uint32_t destination, std::uint32_t* local_address);
 
+  // The same for an address object: a new address with the chosen local
+  // address as text and the destination's protocol and port. -2 for a null
+  // argument or an invalid destination, -5 for one that is not IPv4 (no
+  // provider is loaded then), -8 without a provider, -1 without a route.
+  vex::Result local_address_for(const IVexNetworkAddress* destination, IVexNetworkAddress** local);
+
  private:
   std::vector<ProviderFactory> candidates_;
   std::mutex provider_mutex_;
@@ -42,7 +50,5 @@ class LocalRouteLookup {
   std::unique_ptr<NetTableProvider> provider_;
 };
 
-// Reads "a.b.c.d" as four numbers (the first in the most significant byte);
-// false unless four numbers are found.
-bool parse_dotted_ipv4(const char* text, std::uint32_t* host_value);
-void format_dotted_ipv4(std::uint32_t host_value, char (&text)[16]);
+// The process's lookup toward an IPv4 destination object.
+vex::Result local_address_for(const IVexNetworkAddress* destination, IVexNetworkAddress** local);

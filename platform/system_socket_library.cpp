@@ -1,9 +1,12 @@
 #include <arpa/inet.h>
+#include <netdb.h>
 #include <sys/ioctl.h>
 #include <unistd.h>
 
 #include <atomic>
 #include <cerrno>
+#include <cstdio>
+#include <cstring>
 
 #include "platform/host_entries.h"
 #include "platform/socket_library.h"
@@ -48,6 +51,23 @@ int socket_ioctl(int fd, unsigned long request, int* argument) {
   return ::ioctl(fd, request, argument);
 }
 
+// Linux writes the scope of a link-local IPv6 address as the interface name
+// ("fe80::1%eth0"); the framework's texts carry the interface index ("fe80::1%2").
+int name_info(const sockaddr* address, socklen_t length, char* host, socklen_t host_size,
+              char* service, socklen_t service_size, int flags) {
+  const int answer = ::getnameinfo(address, length, host, host_size, service, service_size, flags);
+  if (answer != 0 || host == nullptr || address == nullptr || address->sa_family != AF_INET6 ||
+      length < static_cast<socklen_t>(sizeof(sockaddr_in6))) {
+    return answer;
+  }
+  const std::uint32_t scope = reinterpret_cast<const sockaddr_in6*>(address)->sin6_scope_id;
+  char* mark = std::strchr(host, '%');
+  if (scope == 0 || mark == nullptr) return answer;
+  const auto room = static_cast<std::size_t>(host_size) - static_cast<std::size_t>(mark - host);
+  const int written = std::snprintf(mark, room, "%%%u", scope);
+  return written >= 0 && static_cast<std::size_t>(written) < room ? 0 : EAI_OVERFLOW;
+}
+
 std::uint16_t hton16(std::uint16_t value) { return htons(value); }
 std::uint16_t ntoh16(std::uint16_t value) { return ntohs(value); }
 std::uint32_t hton32(std::uint32_t value) { return htonl(value); }
@@ -85,7 +105,7 @@ constexpr VexSocketFunctions system_functions() {
   f.accept = &::accept;
   f.fd_is_set = &fd_is_set;
   f.getaddrinfo = &::getaddrinfo;
-  f.getnameinfo = &::getnameinfo;
+  f.getnameinfo = &name_info;
   f.freeaddrinfo = &::freeaddrinfo;
   return f;
 }

@@ -3,9 +3,11 @@
 // object's result unchanged.
 #include <cstring>
 
+#include "net/transport_support.h"
 #include "plugin/dvk_plugin.h"
 #include "plugin/plugin_handle.h"
 #include "plugin/record_layout.h"
+#include "plugin/transport_codes.h"
 
 namespace {
 
@@ -147,9 +149,16 @@ std::int32_t DvkGetOptionValueString(void* handle, const char* name, std::uint16
 }
 
 std::int16_t DvkTransportAvailable(std::int32_t transport) {
-  (void)transport;
-  // No transport is reported usable before the transport support exists.
-  return 0;
+  EProtocol protocol = IVexNetworkAddress::PROTOCOL_NONE;
+  if (dvk_protocol_of_transport(transport, &protocol) != vex::kOk) return 0;
+  if (protocol != IVexNetworkAddress::PROTOCOL_IPV4 &&
+      protocol != IVexNetworkAddress::PROTOCOL_IPX &&
+      protocol != IVexNetworkAddress::PROTOCOL_IPV6) {
+    return 0;
+  }
+  bool available = false;
+  if (vex_transport_available(protocol, &available) != vex::kOk) return 0;
+  return available ? 1 : 0;
 }
 
 std::int32_t DvkGetNumberOfStorageInfo(void* handle, std::int32_t* count) {

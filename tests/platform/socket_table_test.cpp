@@ -2,6 +2,7 @@
 #include <arpa/inet.h>
 #include <fcntl.h>
 #include <gtest/gtest.h>
+#include <netdb.h>
 #include <sys/ioctl.h>
 
 #include <cerrno>
@@ -201,6 +202,35 @@ TEST(SocketTable, ConversionsMatchTheSystem) {
   address.s_addr = f.inet_addr("127.0.3.4");
   EXPECT_STREQ(f.inet_ntoa(address), "127.0.3.4");
   EXPECT_EQ(f.inet_addr("not an address"), INADDR_NONE);
+}
+
+// The loopback interface has index 1 in every network namespace.
+TEST(SocketTable, NameInfoWritesTheScopeAsInterfaceIndex) {
+  const VexSocketFunctions& f = api();
+  sockaddr_in6 address{};
+  address.sin6_family = AF_INET6;
+  address.sin6_port = htons(161);
+  ASSERT_EQ(inet_pton(AF_INET6, "fe80::1", &address.sin6_addr), 1);
+  const auto* record = reinterpret_cast<const sockaddr*>(&address);
+  char host[NI_MAXHOST];
+  char service[NI_MAXSERV];
+  const struct {
+    std::uint32_t scope;
+    const char* text;
+  } cases[] = {{1, "fe80::1%1"}, {0, "fe80::1"}, {4000000, "fe80::1%4000000"}};
+  for (const auto& c : cases) {
+    address.sin6_scope_id = c.scope;
+    ASSERT_EQ(f.getnameinfo(record, sizeof address, host, sizeof host, service, sizeof service,
+                            NI_NUMERICHOST | NI_NUMERICSERV),
+              0);
+    EXPECT_STREQ(host, c.text);
+    EXPECT_STREQ(service, "161");
+  }
+  address.sin6_scope_id = 1;
+  char short_host[8];  // room for "fe80::1" only
+  EXPECT_NE(f.getnameinfo(record, sizeof address, short_host, sizeof short_host, nullptr, 0,
+                          NI_NUMERICHOST),
+            0);
 }
 
 TEST(SocketTable, IoctlSwitchesNonBlocking) {
