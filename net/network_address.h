@@ -37,8 +37,7 @@ class IVexNetworkAddress {
   virtual vex::Result normalize() = 0;   // canonical text; the old one stays on failure
   virtual const char* text() const = 0;  // lent, null without text
 
- protected:
-  ~IVexNetworkAddress() = default;
+  virtual ~IVexNetworkAddress() = default;
 };
 
 using EProtocol = IVexNetworkAddress::EProtocol;

@@ -31,8 +31,6 @@ class CVexNetworkAddress final : public IVexNetworkAddress {
   const char* text() const override;
 
  private:
-  ~CVexNetworkAddress() = default;
-
   vex::Owned<IVexBuffer> text_;
   std::int32_t protocol_ = PROTOCOL_NONE;
   std::uint16_t port_ = 0;

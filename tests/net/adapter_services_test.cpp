@@ -15,10 +15,11 @@
 #include "platform/ip_help_api.h"
 #include "platform/socket_api.h"
 #include "snmp/model/vex_buffer.h"
+#include "tests/net/transport_answers.h"
 
 namespace {
 
-using vex::Owned;
+using namespace transport_test;
 
 struct Fake {
   static inline VexIpv4AdapterList ipv4;
@@ -113,26 +114,6 @@ class AdapterServices : public ::testing::Test {
     EXPECT_EQ(support_.transport_available(protocol, &from_false), 0) << "protocol " << protocol;
     EXPECT_EQ(from_true, from_false) << "protocol " << protocol;
     return from_false;
-  }
-
-  std::string mac_of(std::int32_t protocol, const char* text) {
-    IVexBuffer* raw = nullptr;
-    const vex::Result result = support_.mac_address_of(protocol, text, &raw);
-    const Owned<IVexBuffer> buffer(raw);
-    if (result != 0) return std::to_string(result);
-    return buffer->data();
-  }
-
-  std::string has_mac(const char* text) {
-    bool found = false;
-    const vex::Result result = support_.has_mac_address(text, &found);
-    return std::string(found ? "found" : "none") + "/" + std::to_string(result);
-  }
-
-  std::string count(std::int32_t protocol) {
-    std::int32_t n = -100;
-    const vex::Result result = support_.interface_count(protocol, &n);
-    return result == 0 ? std::to_string(n) : "error " + std::to_string(result);
   }
 
   CVexFullTransportSupport support_;
@@ -268,34 +249,34 @@ TEST_F(AdapterServices, InterfaceCounts) {
   Fake::ipv6 = {ipv6_adapter(1, kLoopback, 0, {in6("::1")}), ipv6_adapter(2, kEthernet, 2, {}),
                 ipv6_adapter(3, kEthernet, 3, {in6("fe80::3", 3)}),
                 ipv6_adapter(4, kTunnel, 4, {in6("2001:db8::4")})};
-  EXPECT_EQ(count(1), "2");
-  EXPECT_EQ(count(4), "1");
-  EXPECT_EQ(count(2), "error -2");
-  EXPECT_EQ(count(3), "error -2");
+  EXPECT_EQ(count(support_, 1), "2");
+  EXPECT_EQ(count(support_, 4), "1");
+  EXPECT_EQ(count(support_, 2), "error -2");
+  EXPECT_EQ(count(support_, 3), "error -2");
   EXPECT_EQ(support_.interface_count(1, nullptr), -2);
 
   Fake::ipv4_size_answer = kIpHelpNoData;
   Fake::ipv6_fill_answer = 87;
-  EXPECT_EQ(count(1), "error -7");
-  EXPECT_EQ(count(4), "error -7");
+  EXPECT_EQ(count(support_, 1), "error -7");
+  EXPECT_EQ(count(support_, 4), "error -7");
   install({false, platform().functions});
-  EXPECT_EQ(count(1), "error -10");
-  EXPECT_EQ(count(4), "error -10");
+  EXPECT_EQ(count(support_, 1), "error -10");
+  EXPECT_EQ(count(support_, 4), "error -10");
 }
 
 TEST_F(AdapterServices, Ipv4HardwareAddressOfTheAdapterWhoseFirstAddressMatches) {
   Fake::ipv4 = {ipv4_adapter(1, kLoopback, 1, {"127.0.0.1"}),
                 ipv4_adapter(2, kEthernet, 0xa2, {"198.18.0.1", "198.18.0.2"}),
                 ipv4_adapter(3, kEthernet, 0xa3, {"198.18.1.1"})};
-  EXPECT_EQ(mac_of(1, "198.18.1.1"), "02-00-5E-10-20-A3");
-  EXPECT_EQ(mac_of(1, ""), "02-00-5E-10-20-A2");
-  EXPECT_EQ(mac_of(1, "198.18.0.2"), "-7");   // only the first address is compared
-  EXPECT_EQ(mac_of(1, "127.0.0.1"), "-7");    // loopback adapters are skipped
-  EXPECT_EQ(mac_of(1, "198.018.1.1"), "-7");  // the texts are compared as they are
-  EXPECT_EQ(mac_of(3, "198.18.1.1"), "-2");
-  EXPECT_EQ(mac_of(1, nullptr), "-2");
+  EXPECT_EQ(mac_of(support_, 1, "198.18.1.1"), "02-00-5E-10-20-A3");
+  EXPECT_EQ(mac_of(support_, 1, ""), "02-00-5E-10-20-A2");
+  EXPECT_EQ(mac_of(support_, 1, "198.18.0.2"), "-7");   // only the first address is compared
+  EXPECT_EQ(mac_of(support_, 1, "127.0.0.1"), "-7");    // loopback adapters are skipped
+  EXPECT_EQ(mac_of(support_, 1, "198.018.1.1"), "-7");  // the texts are compared as they are
+  EXPECT_EQ(mac_of(support_, 3, "198.18.1.1"), "-2");
+  EXPECT_EQ(mac_of(support_, 1, nullptr), "-2");
   Fake::ipv4_size_answer = kIpHelpNoData;
-  EXPECT_EQ(mac_of(1, ""), "-7");
+  EXPECT_EQ(mac_of(support_, 1, ""), "-7");
 }
 
 TEST_F(AdapterServices, Ipv6HardwareAddressByCanonicalTextWithOrWithoutScope) {
@@ -303,15 +284,15 @@ TEST_F(AdapterServices, Ipv6HardwareAddressByCanonicalTextWithOrWithoutScope) {
       ipv6_adapter(1, kLoopback, 1, {in6("::1")}),
       ipv6_adapter(4, kTunnel, 0xa4, {in6("2001:db8::4")}),
       ipv6_adapter(2, kEthernet, 0xa2, {in6("::"), in6("fe80::2", 2), in6("2001:db8::2")})};
-  EXPECT_EQ(mac_of(4, "2001:DB8::2"), "02-00-5E-10-20-A2");
-  EXPECT_EQ(mac_of(4, "2001:db8:0::2"), "-7");  // the given text is not made canonical
-  EXPECT_EQ(mac_of(4, "fe80::2%2"), "02-00-5E-10-20-A2");
-  EXPECT_EQ(mac_of(4, "FE80::2"), "02-00-5E-10-20-A2");
-  EXPECT_EQ(mac_of(4, "fe80::2%3"), "-7");
-  EXPECT_EQ(mac_of(4, "::"), "-7");  // all-zero addresses are skipped
-  EXPECT_EQ(mac_of(4, "2001:db8::4"), "-7");
-  EXPECT_EQ(mac_of(4, "::1"), "-7");
-  EXPECT_EQ(mac_of(4, ""), "02-00-5E-10-20-A2");
+  EXPECT_EQ(mac_of(support_, 4, "2001:DB8::2"), "02-00-5E-10-20-A2");
+  EXPECT_EQ(mac_of(support_, 4, "2001:db8:0::2"), "-7");  // the given text is not made canonical
+  EXPECT_EQ(mac_of(support_, 4, "fe80::2%2"), "02-00-5E-10-20-A2");
+  EXPECT_EQ(mac_of(support_, 4, "FE80::2"), "02-00-5E-10-20-A2");
+  EXPECT_EQ(mac_of(support_, 4, "fe80::2%3"), "-7");
+  EXPECT_EQ(mac_of(support_, 4, "::"), "-7");  // all-zero addresses are skipped
+  EXPECT_EQ(mac_of(support_, 4, "2001:db8::4"), "-7");
+  EXPECT_EQ(mac_of(support_, 4, "::1"), "-7");
+  EXPECT_EQ(mac_of(support_, 4, ""), "02-00-5E-10-20-A2");
 }
 
 TEST_F(AdapterServices, HasMacAddressSearchesIpv4ThenIpv6Adapters) {
@@ -320,34 +301,20 @@ TEST_F(AdapterServices, HasMacAddressSearchesIpv4ThenIpv6Adapters) {
   Fake::ipv6 = {ipv6_adapter(3, kEthernet, 0xa3, {in6("2001:db8::3")}),
                 ipv6_adapter(4, kTunnel, 0xa4, {in6("2001:db8::4")}),
                 ipv6_adapter(5, kEthernet, 0xa5, {})};
-  EXPECT_EQ(has_mac("02-00-5e-10-20-a2"), "found/0");
-  EXPECT_EQ(has_mac("02-00-5E-10-20-A3"), "found/0");  // only on an IPv6 adapter
-  EXPECT_EQ(has_mac("02-00-5E-10-20-01"), "none/0");   // loopback
-  EXPECT_EQ(has_mac("02-00-5E-10-20-A4"), "none/0");   // tunnel
-  EXPECT_EQ(has_mac("02-00-5E-10-20-A5"), "none/0");   // no IPv6 address
-  EXPECT_EQ(has_mac("02:00:5e:10:20:a2"), "none/0");
+  EXPECT_EQ(has_mac(support_, "02-00-5e-10-20-a2"), "found/0");
+  EXPECT_EQ(has_mac(support_, "02-00-5E-10-20-A3"), "found/0");  // only on an IPv6 adapter
+  EXPECT_EQ(has_mac(support_, "02-00-5E-10-20-01"), "none/0");   // loopback
+  EXPECT_EQ(has_mac(support_, "02-00-5E-10-20-A4"), "none/0");   // tunnel
+  EXPECT_EQ(has_mac(support_, "02-00-5E-10-20-A5"), "none/0");   // no IPv6 address
+  EXPECT_EQ(has_mac(support_, "02:00:5e:10:20:a2"), "none/0");
 
   Fake::ipv4_size_answer = kIpHelpNoData;  // the IPv6 search follows a failed IPv4 search
-  EXPECT_EQ(has_mac("02-00-5E-10-20-A3"), "found/0");
+  EXPECT_EQ(has_mac(support_, "02-00-5E-10-20-A3"), "found/0");
   Fake::ipv6_size_answer = kIpHelpNoData;
-  EXPECT_EQ(has_mac("02-00-5E-10-20-A3"), "none/-7");
+  EXPECT_EQ(has_mac(support_, "02-00-5E-10-20-A3"), "none/-7");
   bool found = false;
   EXPECT_EQ(support_.has_mac_address(nullptr, &found), -2);
   EXPECT_EQ(support_.has_mac_address("02-00-5E-10-20-A3", nullptr), -2);
-}
-
-Owned<IVexNetworkAddress> destination(const char* text, std::int32_t protocol,
-                                      std::uint16_t port = 161) {
-  return Owned<IVexNetworkAddress>(vex_create_network_address_full(text, protocol, port));
-}
-
-std::string local_toward(IVexTransportSupport& support, const IVexNetworkAddress* target) {
-  IVexNetworkAddress* raw = nullptr;
-  const vex::Result result = support.local_address_toward(target, &raw);
-  const Owned<IVexNetworkAddress> local(raw);
-  if (result != 0) return std::to_string(result);
-  return std::string(local->text()) + " " + std::to_string(local->protocol()) + " " +
-         std::to_string(local->port());
 }
 
 TEST_F(AdapterServices, LocalAddressTowardIpv6TakesTheBestInterfacesFirstAddress) {

@@ -5,12 +5,15 @@
 
 #include <cstdlib>
 #include <functional>
+#include <memory>
 #include <sstream>
 #include <string>
 #include <vector>
 
+#include "framework/ownership.h"
 #include "net/local_route_lookup.h"
 #include "net/netlink_tables.h"
+#include "net/network_address.h"
 #include "net/proc_net_tables.h"
 #include "tests/common/fresh_namespace.h"
 
@@ -36,18 +39,19 @@ bool same_routes(const std::vector<RouteRecord>& a, const std::vector<RouteRecor
   return true;
 }
 
-// Answers the lookup through one provider; returns "-1" style text for errors.
+// Answers the lookup through one provider as the local address's text, or
+// the error as a number. The destination's protocol comes from its text.
 std::string lookup_through(std::unique_ptr<NetTableProvider> provider, const char* destination) {
-  auto* raw = provider.release();
-  LocalRouteLookup lookup({[raw] { return std::unique_ptr<NetTableProvider>(raw); }});
-  std::uint32_t target = 0;
-  parse_dotted_ipv4(destination, &target);
-  std::uint32_t local = 0;
-  const vex::Result result = lookup.local_ipv4_address_for(target, &local);
+  // Kept here until the lookup asks for it, which a refused destination never does.
+  auto held = std::make_shared<std::unique_ptr<NetTableProvider>>(std::move(provider));
+  LocalRouteLookup lookup({[held] { return std::move(*held); }});
+  const vex::Owned<IVexNetworkAddress> target(vex_create_network_address_text(destination, 161));
+  IVexNetworkAddress* answer = nullptr;
+  const vex::Result result = lookup.local_address_for(target.get(), &answer);
+  const vex::Owned<IVexNetworkAddress> local(answer);
   if (result != 0) return std::to_string(result);
-  char text[16];
-  format_dotted_ipv4(local, text);
-  return text;
+  if (local->protocol() != 1 || local->port() != 161) return "wrong protocol or port";
+  return local->text();
 }
 
 struct Expectation {
@@ -105,7 +109,8 @@ TEST_F(RouteNamespace, HostRoutePrefixesAndDefaultRoute) {
     return check_lookups({{"198.18.1.77", "198.18.2.10"},
                           {"198.18.1.50", "198.18.1.10"},
                           {"198.18.2.99", "198.18.2.10"},
-                          {"192.0.2.1", "198.18.2.10"}});
+                          {"192.0.2.1", "198.18.2.10"},
+                          {"2001:db8::1", "-5"}});
   });
   EXPECT_EQ(report, "");
 }

@@ -16,28 +16,11 @@
 #include "platform/socket_library.h"
 #include "snmp/model/vex_buffer.h"
 #include "tests/logging/log_capture.h"
+#include "tests/net/transport_answers.h"
 
 namespace {
 
-using vex::Owned;
-
-constexpr int kProtocolOfError = -100;
-
-// "protocol/result" of a text, as one string so a table row reads at a glance.
-std::string protocol_answer(IVexTransportSupport& support, const char* text) {
-  std::int32_t protocol = kProtocolOfError;
-  const vex::Result result = support.protocol_of_text(text, &protocol);
-  return std::to_string(protocol) + "/" + std::to_string(result);
-}
-
-// The canonical text, or the error as a number.
-std::string canonical(IVexTransportSupport& support, const char* text) {
-  IVexBuffer* raw = nullptr;
-  const vex::Result result = support.normalize_address_text(text, &raw);
-  const Owned<IVexBuffer> buffer(raw);
-  if (result != 0) return std::to_string(result);
-  return buffer->data() != nullptr ? buffer->data() : "";
-}
+using namespace transport_test;
 
 struct TextCase {
   const char* text;
