@@ -54,13 +54,6 @@ Result CVexBasicTransportSupport::protocol_of_text(const char* text, std::int32_
   return protocol_of(text, protocol);
 }
 
-Result CVexBasicTransportSupport::resolve_host(const char* host,
-                                               IVexNetworkAddressList** addresses) {
-  if (host == nullptr || addresses == nullptr) return vex::kInvalidArgument;
-  *addresses = nullptr;
-  return vex::kNotSupported;
-}
-
 Result CVexBasicTransportSupport::host_name_of(const char* address_text, IVexBuffer** name) {
   if (address_text == nullptr || name == nullptr) return vex::kInvalidArgument;
   *name = nullptr;

@@ -38,6 +38,16 @@ std::uint16_t port_of(const char* service) {
 
 Result start_v2_2() { return NVexSocketAPI::startup_v2_2(); }
 
+// The host text getnameinfo gives with `flags` for a numeric address text.
+Result name_of_numeric(const char* text, int flags, IVexBuffer** out) {
+  const vex::AddressInfo info = vex::address_info(text, nullptr, vex::kHintsNumeric, 0);
+  char host[vex::kHostTextSize] = {};
+  if (info == nullptr || !vex::name_info(info->ai_addr, info->ai_addrlen, flags, host, nullptr)) {
+    return vex::kFailed;
+  }
+  return vex::hand_out_text(host, out);
+}
+
 }  // namespace
 
 Result CVexFullTransportSupport::normalize_address_text(const char* text, IVexBuffer** canonical) {
@@ -48,13 +58,7 @@ Result CVexFullTransportSupport::normalize_address_text(const char* text, IVexBu
   std::int32_t protocol = IVexNetworkAddress::PROTOCOL_NONE;
   if (const Result r = protocol_of(text, &protocol); vex::failed(r)) return r;
   if (protocol == IVexNetworkAddress::PROTOCOL_IPX) return vex::hand_out_text(text, canonical);
-  const vex::AddressInfo info = vex::address_info(text, nullptr, vex::kHintsNumeric, 0);
-  char host[vex::kHostTextSize] = {};
-  if (info == nullptr ||
-      !vex::name_info(info->ai_addr, info->ai_addrlen, vex::kNameInfoNumericHost, host, nullptr)) {
-    return vex::kFailed;
-  }
-  return vex::hand_out_text(host, canonical);
+  return name_of_numeric(text, vex::kNameInfoNumericHost, canonical);
 }
 
 Result CVexFullTransportSupport::protocol_of_text(const char* text, std::int32_t* protocol) {
@@ -64,25 +68,12 @@ Result CVexFullTransportSupport::protocol_of_text(const char* text, std::int32_t
   return protocol_of(text, protocol);
 }
 
-Result CVexFullTransportSupport::resolve_host(const char* host,
-                                              IVexNetworkAddressList** addresses) {
-  if (host == nullptr || addresses == nullptr) return vex::kInvalidArgument;
-  *addresses = nullptr;
-  return vex::kNotSupported;
-}
-
 Result CVexFullTransportSupport::host_name_of(const char* address_text, IVexBuffer** name) {
   if (address_text == nullptr || name == nullptr) return vex::kInvalidArgument;
   *name = nullptr;
   const vex::SocketLibraryStart start(&start_v2_2);
   if (start.result() != vex::kOk) return start.result();
-  const vex::AddressInfo info = vex::address_info(address_text, nullptr, vex::kHintsNumeric, 0);
-  char host[vex::kHostTextSize] = {};
-  if (info == nullptr ||
-      !vex::name_info(info->ai_addr, info->ai_addrlen, vex::kNameInfoNameRequired, host, nullptr)) {
-    return vex::kFailed;
-  }
-  return vex::hand_out_text(host, name);
+  return name_of_numeric(address_text, vex::kNameInfoNameRequired, name);
 }
 
 Result CVexFullTransportSupport::local_host_address(std::int32_t protocol,

@@ -49,6 +49,12 @@ class PeerNamespace {
   bool ready() const { return ready_; }
   std::string pid() const { return std::to_string(child_); }
 
+  // The command that makes a veth `name` here with its peer `name`p there.
+  std::string veth(const std::string& name, const std::string& hardware_address = "") const {
+    const std::string address = hardware_address.empty() ? "" : " address " + hardware_address;
+    return "ip link add " + name + address + " type veth peer name " + name + "p netns " + pid();
+  }
+
  private:
   pid_t child_ = -1;
   int hold_ = -1;

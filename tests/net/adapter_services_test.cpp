@@ -105,6 +105,32 @@ class AdapterServices : public ::testing::Test {
     return {true, {&Fake::best_interface, &Fake::adapters_info, &Fake::adapters_addresses}};
   }
   static void install(const NVexIpHelpAPI::Platform& p) { NVexIpHelpAPI::replace_platform(p); }
+  static void library_missing() { install({false, platform().functions}); }
+
+  // Installs the made-up platform without one of its queries.
+  template <class Function>
+  static std::function<void()> without(Function VexIpHelpFunctions::*query) {
+    return [query] {
+      NVexIpHelpAPI::Platform p = platform();
+      p.functions.*query = nullptr;
+      install(p);
+    };
+  }
+
+  struct AvailabilityRow {
+    const char* name;
+    std::function<void()> arrange;
+    bool available;
+  };
+
+  // Each row starts from empty lists that answer as a working platform does.
+  void check_availability(std::int32_t protocol, const std::vector<AvailabilityRow>& rows) {
+    for (const AvailabilityRow& row : rows) {
+      SetUp();
+      row.arrange();
+      EXPECT_EQ(available(protocol), row.available) << row.name;
+    }
+  }
 
   // Asked twice from both starting values, so an answer left unwritten shows.
   bool available(std::int32_t protocol) {
@@ -120,48 +146,30 @@ class AdapterServices : public ::testing::Test {
 };
 
 TEST_F(AdapterServices, Ipv4IsAvailableWhenAnAdapterOtherThanLoopbackHasAnAddress) {
-  struct Row {
-    const char* name;
-    std::function<void()> arrange;
-    bool available;
-  };
-  const Row rows[] = {
-      {"no data", [] { Fake::ipv4_size_answer = kIpHelpNoData; }, false},
-      {"loopback only", [] { Fake::ipv4 = {ipv4_adapter(1, kLoopback, 0, {"127.0.0.1"})}; }, false},
-      {"unconfigured adapter", [] { Fake::ipv4 = {ipv4_adapter(2, kEthernet, 2, {"0.0.0.0"})}; },
-       false},
-      {"second address counts",
-       [] {
-         Fake::ipv4 = {ipv4_adapter(1, kLoopback, 0, {"127.0.0.1"}),
-                       ipv4_adapter(2, kEthernet, 2, {"0.0.0.0", "198.18.0.9"})};
-       },
-       true},
-      // Without an answer from the list the trial socket decides, and it opens here.
-      {"filling call fails",
-       [] {
-         Fake::ipv4 = {ipv4_adapter(1, kLoopback, 0, {"127.0.0.1"})};
-         Fake::ipv4_fill_answer = 87;
-       },
-       true},
-      {"other size answer", [] { Fake::ipv4_size_answer = 87; }, true},
-      {"query missing",
-       [] {
-         NVexIpHelpAPI::Platform p = platform();
-         p.functions.get_adapters_info = nullptr;
-         install(p);
-       },
-       true},
-      {"library missing",
-       [] {
-         install({false, platform().functions});
-       },
-       true},
-  };
-  for (const Row& row : rows) {
-    SetUp();
-    row.arrange();
-    EXPECT_EQ(available(1), row.available) << row.name;
-  }
+  check_availability(
+      1, {
+             {"no data", [] { Fake::ipv4_size_answer = kIpHelpNoData; }, false},
+             {"loopback only", [] { Fake::ipv4 = {ipv4_adapter(1, kLoopback, 0, {"127.0.0.1"})}; },
+              false},
+             {"unconfigured adapter",
+              [] { Fake::ipv4 = {ipv4_adapter(2, kEthernet, 2, {"0.0.0.0"})}; }, false},
+             {"second address counts",
+              [] {
+                Fake::ipv4 = {ipv4_adapter(1, kLoopback, 0, {"127.0.0.1"}),
+                              ipv4_adapter(2, kEthernet, 2, {"0.0.0.0", "198.18.0.9"})};
+              },
+              true},
+             // Without an answer from the list the trial socket decides, and it opens here.
+             {"filling call fails",
+              [] {
+                Fake::ipv4 = {ipv4_adapter(1, kLoopback, 0, {"127.0.0.1"})};
+                Fake::ipv4_fill_answer = 87;
+              },
+              true},
+             {"other size answer", [] { Fake::ipv4_size_answer = 87; }, true},
+             {"query missing", without(&VexIpHelpFunctions::get_adapters_info), true},
+             {"library missing", library_missing, true},
+         });
 }
 
 std::atomic<int> socket_calls{0};
@@ -195,51 +203,33 @@ TEST_F(AdapterServices, TrialSocketGoesThroughTheSocketTable) {
 }
 
 TEST_F(AdapterServices, Ipv6IsAvailableWhenAnAdapterOtherThanLoopbackOrTunnelHasAnAddress) {
-  struct Row {
-    const char* name;
-    std::function<void()> arrange;
-    bool available;
-  };
-  const Row rows[] = {
-      {"no data", [] { Fake::ipv6_size_answer = kIpHelpNoData; }, false},
-      {"loopback and tunnel",
-       [] {
-         Fake::ipv6 = {ipv6_adapter(1, kLoopback, 0, {in6("::1")}),
-                       ipv6_adapter(3, kTunnel, 3, {in6("2001:db8::3")})};
-       },
-       false},
-      {"no unicast address", [] { Fake::ipv6 = {ipv6_adapter(2, kEthernet, 2, {})}; }, false},
-      {"first address all zero",
-       [] {
-         Fake::ipv6 = {ipv6_adapter(2, kEthernet, 2, {in6("::"), in6("2001:db8::2")})};
-       },
-       false},
-      {"link-local address",
-       [] { Fake::ipv6 = {ipv6_adapter(2, kEthernet, 2, {in6("fe80::2", 2)})}; }, true},
-      {"filling call fails",
-       [] {
-         Fake::ipv6 = {ipv6_adapter(2, kEthernet, 2, {in6("2001:db8::2")})};
-         Fake::ipv6_fill_answer = 87;
-       },
-       false},
-      {"query missing",
-       [] {
-         NVexIpHelpAPI::Platform p = platform();
-         p.functions.get_adapters_addresses = nullptr;
-         install(p);
-       },
-       false},
-      {"library missing",
-       [] {
-         install({false, platform().functions});
-       },
-       false},
-  };
-  for (const Row& row : rows) {
-    SetUp();
-    row.arrange();
-    EXPECT_EQ(available(4), row.available) << row.name;
-  }
+  check_availability(
+      4,
+      {
+          {"no data", [] { Fake::ipv6_size_answer = kIpHelpNoData; }, false},
+          {"loopback and tunnel",
+           [] {
+             Fake::ipv6 = {ipv6_adapter(1, kLoopback, 0, {in6("::1")}),
+                           ipv6_adapter(3, kTunnel, 3, {in6("2001:db8::3")})};
+           },
+           false},
+          {"no unicast address", [] { Fake::ipv6 = {ipv6_adapter(2, kEthernet, 2, {})}; }, false},
+          {"first address all zero",
+           [] {
+             Fake::ipv6 = {ipv6_adapter(2, kEthernet, 2, {in6("::"), in6("2001:db8::2")})};
+           },
+           false},
+          {"link-local address",
+           [] { Fake::ipv6 = {ipv6_adapter(2, kEthernet, 2, {in6("fe80::2", 2)})}; }, true},
+          {"filling call fails",
+           [] {
+             Fake::ipv6 = {ipv6_adapter(2, kEthernet, 2, {in6("2001:db8::2")})};
+             Fake::ipv6_fill_answer = 87;
+           },
+           false},
+          {"query missing", without(&VexIpHelpFunctions::get_adapters_addresses), false},
+          {"library missing", library_missing, false},
+      });
 }
 
 TEST_F(AdapterServices, InterfaceCounts) {
@@ -259,7 +249,7 @@ TEST_F(AdapterServices, InterfaceCounts) {
   Fake::ipv6_fill_answer = 87;
   EXPECT_EQ(count(support_, 1), "error -7");
   EXPECT_EQ(count(support_, 4), "error -7");
-  install({false, platform().functions});
+  library_missing();
   EXPECT_EQ(count(support_, 1), "error -10");
   EXPECT_EQ(count(support_, 4), "error -10");
 }
@@ -342,7 +332,7 @@ TEST_F(AdapterServices, LocalAddressTowardIpv6TakesTheBestInterfacesFirstAddress
   without_best.functions.get_best_interface_ex = nullptr;
   install(without_best);
   EXPECT_EQ(local_toward(support_, target.get()), "-5");
-  install({false, platform().functions});
+  library_missing();
   EXPECT_EQ(local_toward(support_, target.get()), "-5");
   CVexBasicTransportSupport basic;
   install(platform());

@@ -47,7 +47,7 @@ TEST_F(TransportNamespace, VethWithAnIpv4Address) {
     if (!peer.ready()) return std::string("no peer namespace");
     if (std::string failed = run_commands({
             "ip link set lo up",
-            "ip link add v4 address 02:00:5e:10:20:30 type veth peer name v4p netns " + peer.pid(),
+            peer.veth("v4", "02:00:5e:10:20:30"),
             "ip link set v4 up",
             "ip addr add 198.18.7.1/24 dev v4",
         });
@@ -83,7 +83,7 @@ TEST_F(TransportNamespace, InterfaceWithOnlyIpv6Addresses) {
     if (!peer.ready()) return std::string("no peer namespace");
     if (std::string failed = run_commands({
             "ip link set lo up",
-            "ip link add v6 address 02:00:5e:10:20:40 type veth peer name v6p netns " + peer.pid(),
+            peer.veth("v6", "02:00:5e:10:20:40"),
             "ip link set v6 addrgenmode none",
             "ip link set v6 up",
             "ip -6 addr add 2001:db8:5::1/64 dev v6 nodad",

@@ -45,7 +45,7 @@ TEST_F(TransportAvailable, InterfaceWithIpv4AndIpv6Addresses) {
     if (!peer.ready()) return std::string("no peer namespace");
     if (std::string failed = run_commands({
             "ip link set lo up",
-            "ip link add t1 type veth peer name t1p netns " + peer.pid(),
+            peer.veth("t1"),
             "ip link set t1 up",
             "ip addr add 198.18.9.1/24 dev t1",
             "ip -6 addr add 2001:db8:9::1/64 dev t1 nodad",
