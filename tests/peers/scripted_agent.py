@@ -6,7 +6,8 @@ Usage (run with /usr/bin/python3):
 
 It binds UDP ADDRESS:PORT (IPv4 or IPv6; "0.0.0.0" or "::" for every address, which
 broadcast and multicast need), prints "ready ADDRESS PORT" on standard output, and serves
-until SIGTERM or SIGINT. The report (JSON) is rewritten after every datagram and on SIGUSR1.
+until SIGTERM or SIGINT. The report (JSON) is rewritten after every datagram, on SIGUSR1 and
+at the end.
 
 Script (JSON object, every key optional):
   community   accepted community; other requests are recorded and ignored (null: any)
@@ -321,6 +322,9 @@ class Agent:
         self.report_path = report_path
         self.report = {"bind": bind, "port": self.port, "received": [], "sent": []}
         self.started = time.monotonic()
+        self.stopping = False
+        self.wakeup_read, self.wakeup_write = os.pipe()
+        os.set_blocking(self.wakeup_write, False)
         self.queue = []
         self.sequence = 0
         self.requests = 0
@@ -455,12 +459,17 @@ class Agent:
     def serve(self):
         self.write_report()
         print("ready %s %d" % (self.main.getsockname()[0], self.port), flush=True)
-        while True:
+        while not self.stopping:
             wait = None
             if self.queue:
                 wait = max(0.0, self.queue[0][0] - time.monotonic())
-            readable, _, _ = select.select(list(self.sockets.values()), [], [], wait)
+            readable, _, _ = select.select(list(self.sockets.values()) + [self.wakeup_read],
+                                           [], [], wait)
             for sock in readable:
+                if sock is self.wakeup_read:
+                    os.read(self.wakeup_read, 64)
+                    self.write_report()
+                    continue
                 self.receive(sock)
                 self.write_report()
             self.send_due()
@@ -485,11 +494,13 @@ def main(argv):
     agent = Agent(load_script(args.script), args.bind, args.port, args.report)
 
     def finish(signum, frame):
-        raise SystemExit(0)
+        # Ends the loop between datagrams, so that no answer is half recorded.
+        agent.stopping = True
 
+    signal.set_wakeup_fd(agent.wakeup_write)
     signal.signal(signal.SIGTERM, finish)
     signal.signal(signal.SIGINT, finish)
-    signal.signal(signal.SIGUSR1, lambda signum, frame: agent.write_report())
+    signal.signal(signal.SIGUSR1, lambda signum, frame: None)  # wakes the loop, which writes
     try:
         agent.serve()
     finally:

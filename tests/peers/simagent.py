@@ -5,9 +5,13 @@ Usage (run with /usr/bin/python3):
   simagent.py objects DESC                     list the objects the printer serves
   simagent.py conf DESC [--address A] [--port P] [--dir D]
                                                print the snmpd configuration
-  simagent.py prepare DESC --dir D [--address A] [--port P]
+  simagent.py prepare DESC --dir D [--address A] [--port P] [--probe --community C]
                                                write D/snmpd.conf and print the snmpd
-                                               command, one argument per line
+                                               command, one argument per line; with
+                                               --probe, community C may read sysUpTime
+  simagent.py wait [--address A] [--port P] [--community C] [--seconds S]
+                                               poll until an agent answers a get of
+                                               sysUpTime.0 with community C
   simagent.py start DESC --dir D [--address A] [--port P] [--netns NS]
                                                start snmpd in the background, wait until it
                                                answers, print its process id
@@ -59,6 +63,7 @@ PRINTERS = os.path.join(HERE, "printers")
 SNMPD = "/usr/sbin/snmpd"
 MODULES = "override,vacm_conf,usmConf,system_mib"
 FAMILY = "1.3.6.1.4.1.253.8"
+PROBE_OID = "1.3.6.1.2.1.1.3"  # sysUpTime, served by the system group module
 
 I, U, C, S, O = "integer", "uinteger", "counter", "octet_str", "object_id"
 
@@ -381,7 +386,7 @@ def listen_address(address, port):
     return "udp:%s:%d" % (address, port)
 
 
-def render_conf(desc, address="127.0.0.1", port=161):
+def render_conf(desc, address="127.0.0.1", port=161, probe_community=None):
     agent = desc.get("agent") or {}
     communities = agent.get("communities", {"read": "public", "write": "private"}) or {}
     engine_id = agent.get("engineID") or "dvk" + os.urandom(6).hex()
@@ -395,6 +400,10 @@ def render_conf(desc, address="127.0.0.1", port=161):
     if communities.get("write"):
         lines += ["rwcommunity %s default" % communities["write"],
                   "rwcommunity6 %s default" % communities["write"]]
+    if probe_community:
+        # Lets a starter see that the agent answers, whatever the description allows.
+        lines += ["rocommunity %s default %s" % (probe_community, PROBE_OID),
+                  "rocommunity6 %s default %s" % (probe_community, PROBE_OID)]
     for user in agent.get("users") or []:
         words = ["createUser", user["name"]]
         level = "noauth"
@@ -421,27 +430,27 @@ def snmpd_command(directory):
             "-p", os.path.join(directory, "snmpd.pid"), "-I", MODULES]
 
 
-def prepare(desc, directory, address, port):
+def prepare(desc, directory, address, port, probe_community=None):
     os.makedirs(directory, exist_ok=True)
     with open(os.path.join(directory, "snmpd.conf"), "w", encoding="utf-8") as stream:
-        stream.write(render_conf(desc, address, port))
+        stream.write(render_conf(desc, address, port, probe_community))
     return snmpd_command(directory)
 
 
 def probe_message(community):
-    """An SNMPv1 GetNextRequest for 1.3 with request-id 1, encoded by hand."""
-    oid = b"\x06\x01\x2b"
+    """An SNMPv1 GetRequest for sysUpTime.0 with request-id 1, encoded by hand."""
+    oid = b"\x06\x08\x2b\x06\x01\x02\x01\x01\x03\x00"
     varbind = b"\x30" + bytes([len(oid) + 2]) + oid + b"\x05\x00"
     varbinds = b"\x30" + bytes([len(varbind)]) + varbind
     pdu_body = b"\x02\x01\x01\x02\x01\x00\x02\x01\x00" + varbinds
-    pdu = b"\xa1" + bytes([len(pdu_body)]) + pdu_body
+    pdu = b"\xa0" + bytes([len(pdu_body)]) + pdu_body
     name = community.encode()
     body = b"\x02\x01\x00\x04" + bytes([len(name)]) + name + pdu
     return b"\x30" + bytes([len(body)]) + body
 
 
 def wait_answering(address, port, community, seconds):
-    """Polls with a GetNextRequest until the agent answers (bounded by `seconds`)."""
+    """Polls with a GetRequest until the agent answers (bounded by `seconds`)."""
     host = "127.0.0.1" if address == "any" else address
     family = socket.AF_INET6 if ":" in host else socket.AF_INET
     deadline = time.monotonic() + seconds
@@ -462,15 +471,15 @@ def netns_prefix(netns):
 
 
 def start(desc, directory, address, port, netns=None, seconds=5.0):
-    command = netns_prefix(netns) + prepare(desc, directory, address, port)
-    log = open(os.path.join(directory, "snmpd.out"), "wb")
-    process = subprocess.Popen(command, stdout=log, stderr=subprocess.STDOUT,
-                               stdin=subprocess.DEVNULL, start_new_session=True)
+    probe_community = "dvk-probe-" + os.urandom(4).hex()
+    command = netns_prefix(netns) + prepare(desc, directory, address, port, probe_community)
+    with open(os.path.join(directory, "snmpd.out"), "wb") as log:
+        process = subprocess.Popen(command, stdout=log, stderr=subprocess.STDOUT,
+                                   stdin=subprocess.DEVNULL, start_new_session=True)
     with open(os.path.join(directory, "agent.pid"), "w", encoding="ascii") as stream:
         stream.write("%d\n" % process.pid)
-    community = ((desc.get("agent") or {}).get("communities") or {"read": "public"}).get("read")
     probe = [sys.executable, os.path.abspath(__file__), "wait", "--address", address,
-             "--port", str(port), "--community", community or "public",
+             "--port", str(port), "--community", probe_community,
              "--seconds", str(seconds)]
     if subprocess.call(netns_prefix(netns) + probe) != 0 or process.poll() is not None:
         stop(directory)
@@ -525,7 +534,10 @@ def main(argv):
     parser.add_argument("--port", type=int, default=161)
     parser.add_argument("--dir")
     parser.add_argument("--netns")
-    parser.add_argument("--community", default="public")
+    parser.add_argument("--community", default="public",
+                        help="community of the readiness probe (wait, prepare --probe)")
+    parser.add_argument("--probe", action="store_true",
+                        help="prepare: let --community read sysUpTime for a readiness probe")
     parser.add_argument("--seconds", type=float, default=5.0)
     args = parser.parse_args(argv)
     try:
@@ -544,7 +556,8 @@ def main(argv):
         elif args.command == "prepare":
             if not args.dir:
                 parser.error("prepare needs --dir")
-            print("\n".join(prepare(desc, args.dir, args.address, args.port)))
+            print("\n".join(prepare(desc, args.dir, args.address, args.port,
+                                     args.community if args.probe else None)))
         elif args.command == "start":
             if not args.dir:
                 parser.error("start needs --dir")
