@@ -112,7 +112,8 @@ ChildProcess ChildProcess::spawn(const SpawnOptions& options, std::string* error
     read_end = Fd(ends[0]);
     output = Fd(ends[1]);
   } else if (!options.output_path.empty()) {
-    output = Fd(::open(options.output_path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644));
+    output =
+        Fd(::open(options.output_path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644));
     if (output.get() < 0) {
       *error = os_error(options.output_path.c_str());
       return child;

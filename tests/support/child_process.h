@@ -13,7 +13,7 @@ struct SpawnOptions {
   std::vector<std::string> argv{};  // argv[0] is the program's absolute path
   std::string netns{};              // network namespace (name under /run/netns); empty: ours
   std::string output_path{};        // standard output and error go here; empty: /dev/null
-  bool pipe_stdout = false;       // standard output is read with read_line instead
+  bool pipe_stdout = false;         // standard output is read with read_line instead
 };
 
 // A child process started with fork and exec. It receives SIGTERM when the
@@ -53,7 +53,7 @@ class ChildProcess {
 };
 
 struct CommandResult {
-  int exit_code = -1;  // -1 when the command could not run or was stopped
+  int exit_code = -1;    // -1 when the command could not run or was stopped
   std::string output{};  // standard output and error
 };
 

@@ -73,8 +73,8 @@ LoopbackAddress::~LoopbackAddress() {
 LoopbackAddress LoopbackAddress::ipv4() {
   static std::atomic<unsigned> calls{0};
   const auto now = std::chrono::steady_clock::now().time_since_epoch().count();
-  const unsigned start = static_cast<unsigned>(::getpid()) * 7919u +
-                         calls.fetch_add(1) * 104729u + static_cast<unsigned>(now);
+  const unsigned start = static_cast<unsigned>(::getpid()) * 7919u + calls.fetch_add(1) * 104729u +
+                         static_cast<unsigned>(now);
   for (unsigned attempt = 0; attempt < kAttempts; ++attempt) {
     std::string address = candidate(start + attempt);
     const int fd = try_lock(address);

@@ -30,8 +30,8 @@ ScriptedAgent::ScriptedAgent(ScriptedOptions options) : options_(std::move(optio
   }
   process_ = ChildProcess::spawn(
       SpawnOptions{.argv = {kPython, peer_tool("scripted_agent.py"), "--bind", options_.address,
-                            "--port", std::to_string(options_.port), "--script", script,
-                            "--report", folder_.file("report.json")},
+                            "--port", std::to_string(options_.port), "--script", script, "--report",
+                            folder_.file("report.json")},
                    .netns = options_.netns,
                    .pipe_stdout = true},
       &error_);

@@ -76,7 +76,8 @@ TEST_P(Behaviours, ShapeTheAnswerToOneGet) {
 }
 
 const BehaviourCase kBehaviours[] = {
-    {"answer", {{"action", "answer"}},
+    {"answer",
+     {{"action", "answer"}},
      [](const std::optional<Datagram>& datagram) {
        const auto answer = decoded(datagram);
        ASSERT_TRUE(answer);
@@ -84,15 +85,18 @@ const BehaviourCase kBehaviours[] = {
        EXPECT_EQ(answer->request_id, 41);
        EXPECT_EQ(answer->bindings.at(0).value.as_text(), "scripted-agent");
      }},
-    {"silent", {{"action", "silent"}},
+    {"silent",
+     {{"action", "silent"}},
      [](const std::optional<Datagram>& datagram) { EXPECT_FALSE(datagram); }},
-    {"wrong_id", {{"action", "wrong_id"}, {"request_id", "+7"}},
+    {"wrong_id",
+     {{"action", "wrong_id"}, {"request_id", "+7"}},
      [](const std::optional<Datagram>& datagram) {
        const auto answer = decoded(datagram);
        ASSERT_TRUE(answer);
        EXPECT_EQ(answer->request_id, 48);
      }},
-    {"too_big", {{"action", "too_big"}},
+    {"too_big",
+     {{"action", "too_big"}},
      [](const std::optional<Datagram>& datagram) {
        const auto answer = decoded(datagram);
        ASSERT_TRUE(answer);
@@ -100,20 +104,23 @@ const BehaviourCase kBehaviours[] = {
        EXPECT_EQ(answer->error_index, 0);
        EXPECT_EQ(answer->request_id, 41);
      }},
-    {"error", {{"action", "error"}, {"error_status", 2}, {"error_index", 1}},
+    {"error",
+     {{"action", "error"}, {"error_status", 2}, {"error_index", 1}},
      [](const std::optional<Datagram>& datagram) {
        const auto answer = decoded(datagram);
        ASSERT_TRUE(answer);
        EXPECT_EQ(answer->error_status, 2);
        EXPECT_EQ(answer->error_index, 1);
      }},
-    {"junk", {{"action", "junk"}, {"junk_size", 40}},
+    {"junk",
+     {{"action", "junk"}, {"junk_size", 40}},
      [](const std::optional<Datagram>& datagram) {
        ASSERT_TRUE(datagram);
        EXPECT_EQ(datagram->length, 40u);
        EXPECT_FALSE(decoded(datagram));
      }},
-    {"oversized", {{"action", "oversized"}},
+    {"oversized",
+     {{"action", "oversized"}},
      [](const std::optional<Datagram>& datagram) {
        ASSERT_TRUE(datagram);
        EXPECT_EQ(datagram->length, 2049u) << "one byte beyond a 2048-byte receive area";
@@ -134,7 +141,8 @@ TEST_F(ScriptedAgentTest, OversizedAnswerIsAWholeMessageWhenReadInFull) {
 }
 
 TEST_F(ScriptedAgentTest, LateAnswerComesAfterItsDelayWhileTheAgentKeepsListening) {
-  ASSERT_TRUE(start({{"rules", {{{"match", {{"request", 1}}}, {"action", "late"}, {"delay_ms", 400}}}}}));
+  ASSERT_TRUE(
+      start({{"rules", {{{"match", {{"request", 1}}}, {"action", "late"}, {"delay_ms", 400}}}}}));
   send(1);
   send(2);  // answered at once although the first answer is still waiting
   const auto first = decoded(receive());
@@ -243,6 +251,20 @@ TEST_F(ScriptedAgentTest, StopEndsTheProcessAndKeepsTheReport) {
   EXPECT_EQ(report["received"][0]["request_id"], 77);
   ASSERT_EQ(report.value("sent", json::array()).size(), 1u);
   EXPECT_EQ(report["sent"][0]["source"], agent_->address());
+}
+
+TEST(ScriptedAgentIpv6, AnswersOnTheIpv6Loopback) {
+  DVK_REQUIRE_AGENTS();
+  const LoopbackAddress loopback = LoopbackAddress::ipv6();
+  ASSERT_TRUE(loopback.valid()) << "::1 port 161 stayed taken";
+  ScriptedAgent agent({.address = loopback.text()});
+  ASSERT_TRUE(agent.ok()) << agent.error();
+  UdpClient client(AF_INET6);
+  ASSERT_TRUE(client.send_to("::1", 161, wire::encode(wire::request(wire::kGet, 6, {kSysName}))));
+  const auto answer = decoded(client.receive(milliseconds(500)));
+  ASSERT_TRUE(answer);
+  EXPECT_EQ(answer->request_id, 6);
+  EXPECT_EQ(agent.received().at(0)["from"], "::1");
 }
 
 }  // namespace

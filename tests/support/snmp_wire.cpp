@@ -101,7 +101,9 @@ Value Value::integer(std::int64_t number) {
   return value;
 }
 
-Value Value::octets(const std::string& text) { return {kOctetString, Bytes(text.begin(), text.end())}; }
+Value Value::octets(const std::string& text) {
+  return {kOctetString, Bytes(text.begin(), text.end())};
+}
 
 Value Value::object_id(const std::string& dotted) {
   std::vector<std::uint64_t> arcs;
@@ -129,7 +131,8 @@ std::int64_t Value::as_integer() const {
   if (content.empty()) return 0;
   const bool is_signed = tag == kInteger;
   std::int64_t number = (is_signed && (content[0] & 0x80)) ? -1 : 0;
-  for (const auto byte : content) number = static_cast<std::int64_t>((static_cast<std::uint64_t>(number) << 8) | byte);
+  for (const auto byte : content)
+    number = static_cast<std::int64_t>((static_cast<std::uint64_t>(number) << 8) | byte);
   return number;
 }
 

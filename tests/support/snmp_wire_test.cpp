@@ -49,8 +49,9 @@ TEST(SnmpWire, IntegersKeepSignAndWidth) {
     std::int64_t number;
     Bytes content;
   };
-  const Case cases[] = {{0, {0x00}},         {127, {0x7F}},       {128, {0x00, 0x80}},
-                        {-1, {0xFF}},        {-128, {0x80}},      {-129, {0xFF, 0x7F}},
+  const Case cases[] = {{0, {0x00}},          {127, {0x7F}},
+                        {128, {0x00, 0x80}},  {-1, {0xFF}},
+                        {-128, {0x80}},       {-129, {0xFF, 0x7F}},
                         {1414, {0x05, 0x86}}, {2147483647, {0x7F, 0xFF, 0xFF, 0xFF}}};
   for (const auto& c : cases) {
     const Value value = Value::integer(c.number);

@@ -45,7 +45,8 @@ json overlay(const SnmpdOptions& options) {
   description["agent"]["communities"] = communities;
   if (options.users) {
     description["agent"]["users"] = json::array();
-    for (const auto& user : *options.users) description["agent"]["users"].push_back(user_entry(user));
+    for (const auto& user : *options.users)
+      description["agent"]["users"].push_back(user_entry(user));
   }
   description["objects"] = json::array();
   for (const auto& object : options.objects) {
@@ -88,10 +89,10 @@ SnmpdAgent::SnmpdAgent(SnmpdOptions options) : options_(std::move(options)) {
   address_ = options_.address == "any" ? "127.0.0.1" : options_.address;
   std::vector<std::string> command;
   if (!prepare(&command)) return;
-  process_ = ChildProcess::spawn(SpawnOptions{.argv = command,
-                                              .netns = options_.netns,
-                                              .output_path = folder_.file("snmpd.out")},
-                                 &error_);
+  process_ = ChildProcess::spawn(
+      SpawnOptions{
+          .argv = command, .netns = options_.netns, .output_path = folder_.file("snmpd.out")},
+      &error_);
   if (!process_.started()) return;
   if (!wait_answering()) process_.stop();
 }
@@ -139,8 +140,8 @@ bool SnmpdAgent::wait_answering() {
     const bool entered = run_in_netns(
         options_.netns,
         [&] {
-          answered = exchange(address_, options_.port, probe, std::chrono::milliseconds(50))
-                         .has_value();
+          answered =
+              exchange(address_, options_.port, probe, std::chrono::milliseconds(50)).has_value();
         },
         &netns_error);
     if (!entered) {

@@ -36,8 +36,8 @@ struct SnmpdOptions {
   // A printer description of tests/peers/printers (name without ".yaml") or a
   // path; empty: only `objects`.
   std::string printer{};
-  std::vector<SnmpObject> objects{};  // added to the printer's, replacing equal OIDs
-  std::vector<std::string> remove{};  // OID prefixes dropped from what is served
+  std::vector<SnmpObject> objects{};             // added to the printer's, replacing equal OIDs
+  std::vector<std::string> remove{};             // OID prefixes dropped from what is served
   std::optional<std::string> read_community{};   // replaces the description's ("public")
   std::optional<std::string> write_community{};  // ("private"); "" removes one
   std::optional<std::vector<SnmpUser>> users{};  // replaces the description's users

@@ -70,12 +70,12 @@ TEST_P(PrinterDescriptions, ServeTheirObjectsAndTablesEndCleanly) {
   EXPECT_EQ(answer->bindings[0].value.as_object_id(), c.sys_object_id);
 
   for (const char* version : {"1", "2c"}) {
-    const auto devices = net_snmp("snmpwalk", {"-v", version, "-c", "public", agent.address(),
-                                               "1.3.6.1.2.1.25.3.2.1.1"});
+    const auto devices = net_snmp(
+        "snmpwalk", {"-v", version, "-c", "public", agent.address(), "1.3.6.1.2.1.25.3.2.1.1"});
     EXPECT_EQ(devices.exit_code, 0) << devices.output;
     EXPECT_EQ(line_count(devices.output), c.devices) << version << "\n" << devices.output;
-    const auto trays = net_snmp("snmpwalk", {"-v", version, "-c", "public", agent.address(),
-                                             "1.3.6.1.2.1.43.8.2.1.2"});
+    const auto trays = net_snmp(
+        "snmpwalk", {"-v", version, "-c", "public", agent.address(), "1.3.6.1.2.1.43.8.2.1.2"});
     EXPECT_EQ(line_count(trays.output), c.input_trays) << version << "\n" << trays.output;
   }
   const auto netware = get(agent, {"1.3.6.1.4.1.253.8.64.4.2.1.7.10.19159104"});
@@ -86,8 +86,8 @@ TEST_P(PrinterDescriptions, ServeTheirObjectsAndTablesEndCleanly) {
 INSTANTIATE_TEST_SUITE_P(
     Printers, PrinterDescriptions,
     ::testing::Values(PrinterCase{"quillmark-5150", kSupportedOid, 9, 5, true},
-                      PrinterCase{"quillmark-6100", "1.3.6.1.4.1.119.1.40.297.93.1.38.8.61", 3,
-                                  2, true},
+                      PrinterCase{"quillmark-6100", "1.3.6.1.4.1.119.1.40.297.93.1.38.8.61", 3, 2,
+                                  true},
                       PrinterCase{"quillmark-5150-no-private", kSupportedOid, 9, 5, false},
                       PrinterCase{"quillmark-5150-large", kSupportedOid, 60, 25, true}),
     [](const auto& test_case) {
@@ -102,13 +102,14 @@ TEST_F(SnmpdAgentTest, JobCancelObjectTakesASetWithTheWriteCommunityOnly) {
   auto set = wire::request(wire::kSet, 7, {}, "private");
   set.bindings = {{kCancelJob12, wire::Value::integer(1414)}};
 
-  const auto refused = exchange(agent.address(), agent.port(),
-                                [&] {
-                                  auto copy = set;
-                                  copy.community = "public";
-                                  return copy;
-                                }(),
-                                milliseconds(500));
+  const auto refused = exchange(
+      agent.address(), agent.port(),
+      [&] {
+        auto copy = set;
+        copy.community = "public";
+        return copy;
+      }(),
+      milliseconds(500));
   ASSERT_TRUE(refused);
   EXPECT_EQ(refused->error_status, 2) << "SNMPv1 answers a read-only community with noSuchName";
 
@@ -168,30 +169,29 @@ TEST_F(SnmpdAgentTest, ServesUsersOfEverySecurityLevel) {
 }
 
 TEST_F(SnmpdAgentTest, ServesRawObjectsWithoutADescription) {
-  SnmpdAgent agent({.objects = {{"1.3.6.1.2.1.1.5.0", "octet_str", "raw-agent"},
-                                {"1.3.6.1.2.1.25.3.5.1.2.1", "octet_str", "hex:0040"},
-                                {"1.3.6.1.4.1.253.8.1.0", "integer", "-3", true}},
-                    .users = std::vector<SnmpUser>{{.name = "rawuser",
-                                                    .auth = "SHA",
-                                                    .auth_pass = "raw-auth-phrase",
-                                                    .writable = true}}});
+  SnmpdAgent agent(
+      {.objects = {{"1.3.6.1.2.1.1.5.0", "octet_str", "raw-agent"},
+                   {"1.3.6.1.2.1.25.3.5.1.2.1", "octet_str", "hex:0040"},
+                   {"1.3.6.1.4.1.253.8.1.0", "integer", "-3", true}},
+       .users = std::vector<SnmpUser>{
+           {.name = "rawuser", .auth = "SHA", .auth_pass = "raw-auth-phrase", .writable = true}}});
   ASSERT_TRUE(agent.ok()) << agent.error();
-  const auto answer = get(agent, {"1.3.6.1.2.1.1.5.0", "1.3.6.1.2.1.25.3.5.1.2.1",
-                                  "1.3.6.1.4.1.253.8.1.0"});
+  const auto answer =
+      get(agent, {"1.3.6.1.2.1.1.5.0", "1.3.6.1.2.1.25.3.5.1.2.1", "1.3.6.1.4.1.253.8.1.0"});
   ASSERT_TRUE(answer);
   ASSERT_EQ(answer->bindings.size(), 3u);
   EXPECT_EQ(answer->bindings[0].value.as_text(), "raw-agent");
   EXPECT_EQ(answer->bindings[1].value.as_text(), std::string("\x00\x40", 2));
   EXPECT_EQ(answer->bindings[2].value.as_integer(), -3);
-  const auto set = net_snmp("snmpset", {"-v", "3", "-u", "rawuser", "-l", "authNoPriv", "-a",
-                                        "SHA", "-A", "raw-auth-phrase", agent.address(),
-                                        "1.3.6.1.4.1.253.8.1.0", "i", "5"});
+  const auto set =
+      net_snmp("snmpset", {"-v", "3", "-u", "rawuser", "-l", "authNoPriv", "-a", "SHA", "-A",
+                           "raw-auth-phrase", agent.address(), "1.3.6.1.4.1.253.8.1.0", "i", "5"});
   EXPECT_EQ(set.exit_code, 0) << set.output;
   EXPECT_EQ(get(agent, {"1.3.6.1.4.1.253.8.1.0"})->bindings.at(0).value.as_integer(), 5);
   // Nothing of the host's own agent: no interfaces, no host resources beyond the objects.
-  const auto next = exchange(agent.address(), agent.port(),
-                             wire::request(wire::kGetNext, 9, {"1.3.6.1.2.1.1.9"}),
-                             milliseconds(500));
+  const auto next =
+      exchange(agent.address(), agent.port(), wire::request(wire::kGetNext, 9, {"1.3.6.1.2.1.1.9"}),
+               milliseconds(500));
   ASSERT_TRUE(next);
   EXPECT_EQ(next->bindings.at(0).oid, "1.3.6.1.2.1.25.3.5.1.2.1");
 }
@@ -214,6 +214,16 @@ TEST_F(SnmpdAgentTest, TwoAgentsRunSideBySideAndStopByTheirIds) {
   EXPECT_NE(::kill(pid, 0), 0) << "snmpd " << pid << " still runs";
   EXPECT_FALSE(get(first, {"1.3.6.1.2.1.1.5.0"}));
   EXPECT_EQ(name_of(second), "QM6100-LAB");
+}
+
+TEST_F(SnmpdAgentTest, ServesOverTheIpv6Loopback) {
+  const LoopbackAddress loopback = LoopbackAddress::ipv6();
+  ASSERT_TRUE(loopback.valid()) << "::1 port 161 stayed taken";
+  SnmpdAgent agent({.printer = "quillmark-5150", .address = loopback.text()});
+  ASSERT_TRUE(agent.ok()) << agent.error();
+  const auto answer = get(agent, {"1.3.6.1.2.1.1.2.0"});
+  ASSERT_TRUE(answer);
+  EXPECT_EQ(answer->bindings.at(0).value.as_object_id(), kSupportedOid);
 }
 
 TEST_F(SnmpdAgentTest, ReportsAnAgentThatCannotStart) {

@@ -29,8 +29,7 @@ constexpr const char* kSupportedOid = "1.3.6.1.4.1.119.1.40.297.93.1.38.8.6";
 // Senders of the answers to one get of sysObjectID sent to `destination`
 // from the client's namespace, with the sysObjectID each one answered.
 std::set<std::pair<std::string, std::string>> ask_all(const TestNetwork& net,
-                                                      const std::string& destination,
-                                                      int family) {
+                                                      const std::string& destination, int family) {
   std::set<std::pair<std::string, std::string>> answers;
   std::string error;
   const bool entered = net.run_in_client(
@@ -93,8 +92,8 @@ TEST_F(TestNetworkTest, ScriptedAgentsHearTheBroadcastAndAnswerAsScripted) {
   for (std::size_t i = 0; i < net_->agents().size(); ++i) {
     nlohmann::json script = nlohmann::json::object();
     if (i == 1) script["rules"] = {{{"action", "silent"}}};
-    agents.push_back(std::make_unique<ScriptedAgent>(ScriptedOptions{
-        .script = script, .address = "0.0.0.0", .netns = net_->agents()[i].netns}));
+    agents.push_back(std::make_unique<ScriptedAgent>(
+        ScriptedOptions{.script = script, .address = "0.0.0.0", .netns = net_->agents()[i].netns}));
     ASSERT_TRUE(agents.back()->ok()) << agents.back()->error();
   }
   const auto answers = ask_all(*net_, "255.255.255.255", AF_INET);
@@ -138,8 +137,8 @@ TEST_F(TestNetworkTest, NetworkOfADeadOwnerIsSweptByTheNextOne) {
   ASSERT_TRUE(owner.started()) << error;
   const pid_t dead = owner.pid();
   ASSERT_TRUE(owner.wait_for(milliseconds(2000)));
-  const auto orphan = run_command({kPython, peer_tool("testnet.py"), "up", "--agents", "1",
-                                   "--owner", std::to_string(dead)});
+  const auto orphan = run_command(
+      {kPython, peer_tool("testnet.py"), "up", "--agents", "1", "--owner", std::to_string(dead)});
   ASSERT_EQ(orphan.exit_code, 0) << orphan.output;
   const auto layout = nlohmann::json::parse(orphan.output);
   const std::string client = layout["client"]["netns"];

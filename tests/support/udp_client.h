@@ -33,8 +33,7 @@ class UdpClient {
                const std::string& interface = {});
   std::optional<Datagram> receive(std::chrono::milliseconds timeout, std::size_t capacity = 65535);
   // Everything that arrives until `window` has passed.
-  std::vector<Datagram> receive_all(std::chrono::milliseconds window,
-                                    std::size_t capacity = 65535);
+  std::vector<Datagram> receive_all(std::chrono::milliseconds window, std::size_t capacity = 65535);
 
  private:
   int fd_ = -1;
