@@ -48,7 +48,7 @@ class ChildProcess {
 
   pid_t pid_ = -1;
   int output_fd_ = -1;
-  std::string pending_{};
+  std::string pending_;
   int status_ = -1;
 };
 

@@ -14,6 +14,7 @@
 #include <utility>
 
 #include "tests/support/socket_address.h"
+#include "tests/support/temp_folder.h"
 
 namespace vex::test {
 namespace {
@@ -82,6 +83,16 @@ LoopbackAddress LoopbackAddress::ipv4() {
     if (udp_port_free(address, 161)) return LoopbackAddress(fd, std::move(address));
     ::close(fd);
   }
+  return {};
+}
+
+std::string prepare_peer(const TempFolder& folder, std::string* address,
+                         LoopbackAddress* reserved) {
+  if (!folder.valid()) return "cannot make a folder under /tmp";
+  if (!address->empty()) return {};
+  *reserved = LoopbackAddress::ipv4();
+  if (!reserved->valid()) return "no free loopback address";
+  *address = reserved->text();
   return {};
 }
 

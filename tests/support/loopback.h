@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <utility>
 
 namespace vex::test {
 
@@ -32,6 +33,13 @@ class LoopbackAddress {
   int lock_fd_ = -1;
   std::string text_;
 };
+
+class TempFolder;
+
+// What every agent fixture does first: checks its folder and, when *address
+// is empty, fills it with a loopback address reserved in *reserved. Returns
+// the reason it failed, or empty.
+std::string prepare_peer(const TempFolder& folder, std::string* address, LoopbackAddress* reserved);
 
 // True when nothing is bound to UDP `port` on `address`.
 bool udp_port_free(const std::string& address, unsigned port);

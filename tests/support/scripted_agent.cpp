@@ -8,18 +8,8 @@
 namespace vex::test {
 
 ScriptedAgent::ScriptedAgent(ScriptedOptions options) : options_(std::move(options)) {
-  if (!folder_.valid()) {
-    error_ = "cannot make a folder under /tmp";
-    return;
-  }
-  if (options_.address.empty()) {
-    reserved_ = LoopbackAddress::ipv4();
-    if (!reserved_.valid()) {
-      error_ = "no free loopback address";
-      return;
-    }
-    options_.address = reserved_.text();
-  }
+  error_ = prepare_peer(folder_, &options_.address, &reserved_);
+  if (!error_.empty()) return;
   address_ = options_.address;
   if (address_ == "0.0.0.0") address_ = "127.0.0.1";
   if (address_ == "::") address_ = "::1";

@@ -3,6 +3,7 @@
 #include <sys/types.h>
 
 #include <chrono>
+#include <cstddef>
 #include <cstdint>
 #include <nlohmann/json.hpp>
 #include <string>
@@ -63,10 +64,10 @@ class ScriptedAgent {
 
   ScriptedOptions options_;
   LoopbackAddress reserved_;
-  std::string address_{};
+  std::string address_;
   TempFolder folder_{"dvk-scripted"};
   ChildProcess process_;
-  std::string error_{};
+  std::string error_;
 };
 
 }  // namespace vex::test

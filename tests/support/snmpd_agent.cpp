@@ -74,18 +74,8 @@ std::string printer_description(const std::string& name) {
 }
 
 SnmpdAgent::SnmpdAgent(SnmpdOptions options) : options_(std::move(options)) {
-  if (!folder_.valid()) {
-    error_ = "cannot make a folder under /tmp";
-    return;
-  }
-  if (options_.address.empty()) {
-    reserved_ = LoopbackAddress::ipv4();
-    if (!reserved_.valid()) {
-      error_ = "no free loopback address";
-      return;
-    }
-    options_.address = reserved_.text();
-  }
+  error_ = prepare_peer(folder_, &options_.address, &reserved_);
+  if (!error_.empty()) return;
   address_ = options_.address == "any" ? "127.0.0.1" : options_.address;
   std::vector<std::string> command;
   if (!prepare(&command)) return;

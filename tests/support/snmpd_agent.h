@@ -77,11 +77,11 @@ class SnmpdAgent {
 
   SnmpdOptions options_;
   LoopbackAddress reserved_;
-  std::string address_{};
-  std::string probe_community_{};
+  std::string address_;
+  std::string probe_community_;
   TempFolder folder_{"dvk-snmpd"};
   ChildProcess process_;
-  std::string error_{};
+  std::string error_;
 };
 
 // A printer description by name: tests/peers/printers/<name>.yaml.
