@@ -26,20 +26,6 @@ class CVsnCommunityTarget final : public CVsnSnmpTarget, public IVsnCommunityTar
 
   void clear() override { drop_community(); }
 
-  IVsnSnmpTarget* clone(Result* err) const override {
-    return vex::keep_if_filled(vsn_create_community_target(err), err,
-                               [this](IVsnSnmpTarget& copy) { return copy.assign(this); });
-  }
-
-  Result assign(const IVsnSnmpTarget* other) override {
-    if (other == nullptr) return kInvalidArgument;
-    const Result common = assign_common(*other);
-    if (vex::failed(common)) return common;
-    const auto* peer = dynamic_cast<const IVsnCommunityTarget*>(other);
-    if (peer == nullptr) return kInvalidArgument;
-    return set_community(peer->community());
-  }
-
   bool equals(const IVsnSnmpTarget* other) const override {
     const auto* peer = dynamic_cast<const IVsnCommunityTarget*>(other);
     if (peer == nullptr) return false;
@@ -49,14 +35,6 @@ class CVsnCommunityTarget final : public CVsnSnmpTarget, public IVsnCommunityTar
   }
 
   std::int32_t kind() const override { return vex::target_kind::kCommunity; }
-
-  void query(std::int32_t id, void** out) override {
-    void* view = common_view(id);
-    if (id == vex::target_query::kCommunityPart || id == vex::target_query::kCommunity) {
-      view = static_cast<IVsnCommunityTarget*>(this);
-    }
-    vex::answer_query(out, view);
-  }
 
   Result set_community(const char* text) override {
     if (text == nullptr) {
@@ -76,6 +54,22 @@ class CVsnCommunityTarget final : public CVsnSnmpTarget, public IVsnCommunityTar
   }
 
   const char* community() const override { return has_community_ ? community_.c_str() : nullptr; }
+
+ protected:
+  void* own_view(std::int32_t id) override {
+    const bool own = id == vex::target_query::kCommunityPart || id == vex::target_query::kCommunity;
+    return own ? static_cast<IVsnCommunityTarget*>(this) : nullptr;
+  }
+
+  IVsnSnmpTarget* create_empty(Result* err) const override {
+    return vsn_create_community_target(err);
+  }
+
+  Result assign_own(const IVsnSnmpTarget& other) override {
+    const auto* peer = dynamic_cast<const IVsnCommunityTarget*>(&other);
+    if (peer == nullptr) return kInvalidArgument;
+    return set_community(peer->community());
+  }
 
  private:
   void drop_community() noexcept {

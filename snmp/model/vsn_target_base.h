@@ -10,6 +10,12 @@
 // message size, the address (an own copy) and the port.
 class CVsnSnmpTarget : public virtual IVsnSnmpTarget {
  public:
+  // A new target of this class, filled by assign.
+  IVsnSnmpTarget* clone(vex::Result* err) const override;
+  // The common fields first, then assign_own with a target of this class.
+  vex::Result assign(const IVsnSnmpTarget* other) override;
+  // Identifiers 0 and 1 here, the class's own ones through own_view.
+  void query(std::int32_t id, void** out) override;
   std::int32_t set_version(std::int32_t version) override { return version_ = version; }
   std::int32_t set_timeout(std::int32_t milliseconds) override { return timeout_ = milliseconds; }
   std::int32_t set_retries(std::int32_t retries) override { return retries_ = retries; }
@@ -24,10 +30,13 @@ class CVsnSnmpTarget : public virtual IVsnSnmpTarget {
   IVexNetworkAddress* address() const override { return address_.get(); }
 
  protected:
-  // assign's first half: the address (its error returned), then the numbers.
-  vex::Result assign_common(const IVsnSnmpTarget& other);
-  // The views every target answers (identifiers 0 and 1); null otherwise.
-  void* common_view(std::int32_t id);
+  // An empty target of this class.
+  virtual IVsnSnmpTarget* create_empty(vex::Result* err) const = 0;
+  // Copies the fields of this class from `other`; -2 when it is of another
+  // class.
+  virtual vex::Result assign_own(const IVsnSnmpTarget& other) = 0;
+  // The class's own interface for its query identifiers; null otherwise.
+  virtual void* own_view(std::int32_t id) = 0;
 
  private:
   std::int32_t version_ = vex::snmp_version::kUnset;

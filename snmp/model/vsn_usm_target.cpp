@@ -6,7 +6,6 @@
 #include "framework/fixed_text.h"
 #include "framework/ownership.h"
 #include "snmp/model/model_heap.h"
-#include "snmp/model/out_params.h"
 #include "snmp/model/text_storage.h"
 #include "snmp/model/vex_buffer.h"
 #include "snmp/model/vsn_target_base.h"
@@ -46,20 +45,6 @@ class CVsnUsmTarget final : public CVsnSnmpTarget, public IVsnUsmTarget {
   // The credentials of a USM target stay.
   void clear() override {}
 
-  IVsnSnmpTarget* clone(Result* err) const override {
-    return vex::keep_if_filled(vsn_create_usm_target(err), err,
-                               [this](IVsnSnmpTarget& copy) { return copy.assign(this); });
-  }
-
-  Result assign(const IVsnSnmpTarget* other) override {
-    if (other == nullptr) return kInvalidArgument;
-    const Result common = assign_common(*other);
-    if (vex::failed(common)) return common;
-    const auto* peer = dynamic_cast<const IVsnUsmTarget*>(other);
-    if (peer == nullptr) return kInvalidArgument;
-    return assign_usm(*peer);
-  }
-
   bool equals(const IVsnSnmpTarget* other) const override {
     const auto* peer = dynamic_cast<const IVsnUsmTarget*>(other);
     return peer != nullptr && same_text(security_name(), peer->security_name()) &&
@@ -71,14 +56,6 @@ class CVsnUsmTarget final : public CVsnSnmpTarget, public IVsnUsmTarget {
   }
 
   std::int32_t kind() const override { return vex::target_kind::kUsm; }
-
-  void query(std::int32_t id, void** out) override {
-    void* view = common_view(id);
-    if (id == vex::target_query::kUsmPart || id == vex::target_query::kUsm) {
-      view = static_cast<IVsnUsmTarget*>(this);
-    }
-    vex::answer_query(out, view);
-  }
 
   const char* security_name() const override { return security_name_; }
   std::int32_t security_level() const override { return security_level_; }
@@ -129,8 +106,19 @@ class CVsnUsmTarget final : public CVsnSnmpTarget, public IVsnUsmTarget {
     return engine_id_->assign(bytes, length);
   }
 
- private:
-  Result assign_usm(const IVsnUsmTarget& peer) {
+ protected:
+  void* own_view(std::int32_t id) override {
+    const bool own = id == vex::target_query::kUsmPart || id == vex::target_query::kUsm;
+    return own ? static_cast<IVsnUsmTarget*>(this) : nullptr;
+  }
+
+  IVsnSnmpTarget* create_empty(Result* err) const override { return vsn_create_usm_target(err); }
+
+  // All eight parameters, the engine identifier included.
+  Result assign_own(const IVsnSnmpTarget& other) override {
+    const auto* usm = dynamic_cast<const IVsnUsmTarget*>(&other);
+    if (usm == nullptr) return kInvalidArgument;
+    const IVsnUsmTarget& peer = *usm;
     Result result = set_security_name(peer.security_name());
     if (vex::succeeded(result)) result = set_security_level(peer.security_level());
     if (vex::succeeded(result)) result = set_auth_protocol(peer.auth_protocol());
@@ -138,15 +126,12 @@ class CVsnUsmTarget final : public CVsnSnmpTarget, public IVsnUsmTarget {
     if (vex::succeeded(result)) result = set_auth_passphrase(peer.auth_passphrase());
     if (vex::succeeded(result)) result = set_priv_passphrase(peer.priv_passphrase());
     if (vex::succeeded(result)) result = set_context_name(peer.context_name());
-    if (vex::succeeded(result)) {
-      const IVexBuffer* id = peer.engine_id();
-      result = id != nullptr
-                   ? set_engine_id(reinterpret_cast<const std::uint8_t*>(id->data()), id->length())
-                   : set_engine_id(nullptr, 0);
-    }
-    return result;
+    if (vex::failed(result)) return result;
+    const IVexBuffer& id = *peer.engine_id();
+    return set_engine_id(reinterpret_cast<const std::uint8_t*>(id.data()), id.length());
   }
 
+ private:
   char security_name_[vex::usm::kMaxSecurityName + 1] = {};
   std::int32_t security_level_ = vex::usm::kNoAuthNoPriv;
   std::int32_t auth_protocol_ = 0;

@@ -21,6 +21,12 @@ Owned<IVsnPdu> make_pdu(std::int32_t type, int bindings = 0) {
   return pdu;
 }
 
+void set_header(IVsnPdu& pdu, std::int32_t request_id, std::int32_t status, std::int32_t index) {
+  pdu.set_request_id(request_id);
+  pdu.set_error_status(status);
+  pdu.set_error_index(index);
+}
+
 // A trap PDU with a time stamp and a trap identifier.
 Owned<IVsnPdu> make_trap(std::uint32_t ticks, const char* trap) {
   Owned<IVsnPdu> pdu = make_pdu(pdu_type::kTrap, 1);
@@ -28,6 +34,13 @@ Owned<IVsnPdu> make_trap(std::uint32_t ticks, const char* trap) {
   EXPECT_EQ(pdu->set_trap_oid(make_oid(trap).release()), vex::kOk);
   return pdu;
 }
+
+// One change to a PDU and whether it still equals the unchanged one.
+struct PduChange {
+  const char* change;
+  void (*apply)(IVsnPdu&);
+  bool equal;
+};
 
 TEST_F(Pdu, NewPdu) {
   Result err = 1;
@@ -56,11 +69,7 @@ TEST_F(Pdu, AnUnsetTypeIsNeverEqual) {
 
 TEST_F(Pdu, EqualityOfRequests) {
   const Owned<IVsnPdu> reference = make_pdu(pdu_type::kResponse, 2);
-  const struct {
-    const char* change;
-    void (*apply)(IVsnPdu&);
-    bool equal;
-  } cases[] = {
+  const PduChange cases[] = {
       {"nothing", [](IVsnPdu&) {}, true},
       {"type", [](IVsnPdu& p) { p.set_type(pdu_type::kGet); }, false},
       {"request-id", [](IVsnPdu& p) { p.set_request_id(9); }, false},
@@ -84,19 +93,10 @@ TEST_F(Pdu, EqualityOfRequests) {
 
 TEST_F(Pdu, EqualityOfTraps) {
   const Owned<IVsnPdu> reference = make_trap(10, "1.3.6.1.6.3.1.1.5.1");
-  const struct {
-    const char* change;
-    void (*apply)(IVsnPdu&);
-    bool equal;
-  } cases[] = {
+  const PduChange cases[] = {
       {"nothing", [](IVsnPdu&) {}, true},
       {"request-id and error fields, which a trap ignores",
-       [](IVsnPdu& p) {
-         p.set_request_id(4);
-         p.set_error_status(1);
-         p.set_error_index(1);
-       },
-       true},
+       [](IVsnPdu& p) { set_header(p, 4, 1, 1); }, true},
       {"time stamp", [](IVsnPdu& p) { p.time_stamp()->set_ulong(11); }, false},
       {"no time stamp", [](IVsnPdu& p) { p.take_time_stamp()->destroy(); }, false},
       {"trap identifier", [](IVsnPdu& p) { p.trap_oid()->append_subid(1); }, false},
@@ -186,9 +186,7 @@ TEST_F(Pdu, AFailedAddLeavesThePduWithoutAList) {
 
 TEST_F(Pdu, ResetKeepsOnlyTheRequestId) {
   const Owned<IVsnPdu> pdu = make_trap(5, "1.3.6.1.4.1.253.0.7");
-  pdu->set_request_id(77);
-  pdu->set_error_status(2);
-  pdu->set_error_index(3);
+  set_header(*pdu, 77, 2, 3);
   pdu->reset();
   EXPECT_EQ(pdu->type(), pdu_type::kUnset);
   EXPECT_EQ(pdu->request_id(), 77);
@@ -201,9 +199,7 @@ TEST_F(Pdu, ResetKeepsOnlyTheRequestId) {
 
 TEST_F(Pdu, CloneCopiesEverything) {
   const Owned<IVsnPdu> trap = make_trap(42, "1.3.6.1.4.1.253.0.7");
-  trap->set_request_id(3);
-  trap->set_error_status(1);
-  trap->set_error_index(2);
+  set_header(*trap, 3, 1, 2);
   Result err = 1;
   const Owned<IVsnPdu> copy(trap->clone(&err));
   ASSERT_NE(copy, nullptr);
