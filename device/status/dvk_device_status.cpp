@@ -46,7 +46,8 @@ vex::Result CDvkDeviceStatus::init(EProtocol protocol, const char* address,
 }
 
 // Empties the records, walks the table and keeps the converted rows that
-// `keep` accepts; the count is written only when every row was kept.
+// `keep` accepts; the count is written only when the walk and every
+// conversion succeeded.
 template <class Record, class Convert, class Keep>
 vex::Result CDvkDeviceStatus::read_table(const vex::TableColumns& table,
                                          vex::RecordArray<Record>& records, Convert convert,
