@@ -158,7 +158,8 @@ std::int32_t DvkGetNumberOfStorageInfo(void* handle, std::int32_t* count) {
 }
 
 std::int32_t DvkGetStorageInfo(void* handle, std::uint32_t index, DvkStorageInfo* record) {
-  return with_status(handle, record, [&](CDvkDeviceStatus& s) { return s.storage(index, record); });
+  return with_status(handle, record,
+                     [&](CDvkDeviceStatus& s) { return s.get_storage(index, record); });
 }
 
 std::int32_t DvkGetNumberOfDeviceInfo(void* handle, std::int32_t* count) {
@@ -167,11 +168,12 @@ std::int32_t DvkGetNumberOfDeviceInfo(void* handle, std::int32_t* count) {
 }
 
 std::int32_t DvkGetDeviceInfo(void* handle, std::uint32_t index, DvkDeviceInfo* record) {
-  return with_status(handle, record, [&](CDvkDeviceStatus& s) { return s.device(index, record); });
+  return with_status(handle, record,
+                     [&](CDvkDeviceStatus& s) { return s.get_device(index, record); });
 }
 
 std::int32_t DvkGetPrinterInfo(void* handle, DvkPrinterInfo* record) {
-  return with_status(handle, record, [&](CDvkDeviceStatus& s) { return s.printer(record); });
+  return with_status(handle, record, [&](CDvkDeviceStatus& s) { return s.printer_info(record); });
 }
 
 std::int32_t DvkGetNumberOfInputTrayInfo(void* handle, std::int32_t* count) {
@@ -181,7 +183,7 @@ std::int32_t DvkGetNumberOfInputTrayInfo(void* handle, std::int32_t* count) {
 
 std::int32_t DvkGetInputTrayInfo(void* handle, std::uint32_t index, DvkInputTrayInfo* record) {
   return with_status(handle, record,
-                     [&](CDvkDeviceStatus& s) { return s.input_tray(index, record); });
+                     [&](CDvkDeviceStatus& s) { return s.get_input_tray(index, record); });
 }
 
 std::int32_t DvkGetNumberOfOutputTrayInfo(void* handle, std::int32_t* count) {
@@ -191,7 +193,7 @@ std::int32_t DvkGetNumberOfOutputTrayInfo(void* handle, std::int32_t* count) {
 
 std::int32_t DvkGetOutputTrayInfo(void* handle, std::uint32_t index, DvkOutputTrayInfo* record) {
   return with_status(handle, record,
-                     [&](CDvkDeviceStatus& s) { return s.output_tray(index, record); });
+                     [&](CDvkDeviceStatus& s) { return s.get_output_tray(index, record); });
 }
 
 std::int32_t DvkGetNumberOfTonerInfo(void* handle, std::int32_t* count) {
@@ -199,7 +201,8 @@ std::int32_t DvkGetNumberOfTonerInfo(void* handle, std::int32_t* count) {
 }
 
 std::int32_t DvkGetTonerInfo(void* handle, std::uint32_t index, DvkTonerInfo* record) {
-  return with_status(handle, record, [&](CDvkDeviceStatus& s) { return s.toner(index, record); });
+  return with_status(handle, record,
+                     [&](CDvkDeviceStatus& s) { return s.get_toner(index, record); });
 }
 
 std::int32_t DvkGetNumberOfAlertInfo(void* handle, std::int32_t* count) {
@@ -207,7 +210,8 @@ std::int32_t DvkGetNumberOfAlertInfo(void* handle, std::int32_t* count) {
 }
 
 std::int32_t DvkGetAlertInfo(void* handle, std::uint32_t index, DvkAlertInfo* record) {
-  return with_status(handle, record, [&](CDvkDeviceStatus& s) { return s.alert(index, record); });
+  return with_status(handle, record,
+                     [&](CDvkDeviceStatus& s) { return s.get_alert(index, record); });
 }
 
 std::int32_t DvkGetNumberOfJobInfo(void* handle, std::int32_t kind, std::int32_t* count) {
@@ -217,7 +221,7 @@ std::int32_t DvkGetNumberOfJobInfo(void* handle, std::int32_t kind, std::int32_t
 }
 
 std::int32_t DvkGetJobInfo(void* handle, std::uint32_t index, DvkJobInfo* record) {
-  return with_status(handle, record, [&](CDvkDeviceStatus& s) { return s.job(index, record); });
+  return with_status(handle, record, [&](CDvkDeviceStatus& s) { return s.get_job(index, record); });
 }
 
 std::int32_t DvkCancelJob(void* handle, const char* job_id) {
