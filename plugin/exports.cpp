@@ -29,9 +29,17 @@ std::int32_t with_status(void* handle, Out* out, Call&& call) {
 template <class Value>
 std::int32_t get_option_value(void* handle, const char* name, std::uint16_t index, Value* value) {
   if (handle == nullptr || name == nullptr || value == nullptr) return vex::kInvalidArgument;
-  CDvkCorvoKelmOption* option = as_handle(handle)->option();
+  const CDvkCorvoKelmOption* option = as_handle(handle)->option();
   if (option == nullptr) return vex::kNotInitialised;
-  return option->get_option(name, index, value);
+  return option->get_option(name, value, static_cast<std::int32_t>(index));
+}
+
+// Copies an option text with its NUL, never more than DVK_OPTION_TEXT_SIZE bytes.
+void copy_option_text(char* buffer, const char* text) noexcept {
+  if (text == nullptr) text = "";
+  const std::size_t length = strnlen(text, DVK_OPTION_TEXT_SIZE - 1);
+  std::memcpy(buffer, text, length);
+  buffer[length] = '\0';
 }
 
 }  // namespace
@@ -143,7 +151,11 @@ std::int32_t DvkGetOptionValueUInteger(void* handle, const char* name, std::uint
 
 std::int32_t DvkGetOptionValueString(void* handle, const char* name, std::uint16_t index,
                                      char* buffer) {
-  return get_option_value(handle, name, index, buffer);
+  if (buffer == nullptr) return vex::kInvalidArgument;
+  const char* text = nullptr;
+  const std::int32_t result = get_option_value(handle, name, index, &text);
+  if (result == vex::kOk) copy_option_text(buffer, text);
+  return result;
 }
 
 std::int16_t DvkTransportAvailable(std::int32_t transport) {
