@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "plugin/dvk_plugin.h"
+#include "plugin/option_text.h"
 #include "plugin/plugin_handle.h"
 #include "plugin/record_layout.h"
 
@@ -32,14 +33,6 @@ std::int32_t get_option_value(void* handle, const char* name, std::uint16_t inde
   const CDvkCorvoKelmOption* option = as_handle(handle)->option();
   if (option == nullptr) return vex::kNotInitialised;
   return option->get_option(name, value, static_cast<std::int32_t>(index));
-}
-
-// Copies an option text with its NUL, never more than DVK_OPTION_TEXT_SIZE bytes.
-void copy_option_text(char* buffer, const char* text) noexcept {
-  if (text == nullptr) text = "";
-  const std::size_t length = strnlen(text, DVK_OPTION_TEXT_SIZE - 1);
-  std::memcpy(buffer, text, length);
-  buffer[length] = '\0';
 }
 
 }  // namespace
@@ -154,7 +147,7 @@ std::int32_t DvkGetOptionValueString(void* handle, const char* name, std::uint16
   if (buffer == nullptr) return vex::kInvalidArgument;
   const char* text = nullptr;
   const std::int32_t result = get_option_value(handle, name, index, &text);
-  if (result == vex::kOk) copy_option_text(buffer, text);
+  if (result == vex::kOk) vex::copy_option_text(buffer, text);
   return result;
 }
 

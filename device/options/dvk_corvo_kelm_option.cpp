@@ -10,9 +10,9 @@ CDvkCorvoKelmOption& CDvkCorvoKelmOption::operator=(const CDvkCorvoKelmOption& o
 
 CDvkCorvoKelmOption::~CDvkCorvoKelmOption() = default;
 
-std::int32_t CDvkCorvoKelmOption::Init(EProtocol protocol, const char* address,
-                                       IDvkPluginUSM* usm, std::uint32_t timeout_ms,
-                                       std::uint32_t retries, std::uint32_t max_message_size) {
+std::int32_t CDvkCorvoKelmOption::Init(EProtocol protocol, const char* address, IDvkPluginUSM* usm,
+                                       std::uint32_t timeout_ms, std::uint32_t retries,
+                                       std::uint32_t max_message_size) {
   const std::int32_t stored =
       CDvkDevCommOption::Init(protocol, address, usm, timeout_ms, retries, max_message_size);
   if (stored != vex::kOk) return stored;

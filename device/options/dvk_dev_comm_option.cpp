@@ -36,14 +36,12 @@ bool CDvkDevCommOption::has_device_index(std::int32_t key) const {
 
 std::int32_t CDvkDevCommOption::refresh_options() {
   initialize_data();
-  for (auto refresh : {&CDvkDevCommOption::refresh_system_attributes,
-                       &CDvkDevCommOption::refresh_hrdevice_table,
-                       &CDvkDevCommOption::refresh_input_tray_table,
-                       &CDvkDevCommOption::refresh_output_tray_table,
-                       &CDvkDevCommOption::refresh_memory_size,
-                       &CDvkDevCommOption::refresh_prt_media_table,
-                       &CDvkDevCommOption::refresh_netware_attributes,
-                       &CDvkDevCommOption::refresh_kfa_hrdev_detail_setting}) {
+  for (auto refresh :
+       {&CDvkDevCommOption::refresh_system_attributes, &CDvkDevCommOption::refresh_hrdevice_table,
+        &CDvkDevCommOption::refresh_input_tray_table, &CDvkDevCommOption::refresh_output_tray_table,
+        &CDvkDevCommOption::refresh_memory_size, &CDvkDevCommOption::refresh_prt_media_table,
+        &CDvkDevCommOption::refresh_netware_attributes,
+        &CDvkDevCommOption::refresh_kfa_hrdev_detail_setting}) {
     if (const std::int32_t result = (this->*refresh)(); result != vex::kOk) return result;
   }
   return vex::kOk;

@@ -35,8 +35,7 @@ class DVK_API CDvkDevCommOption {
   virtual bool is_supported_OID(const char* oid) = 0;
   // The text overload lends the object's own text.
   virtual std::int32_t get_option(const char* name, const char** value, std::int32_t index) const;
-  virtual std::int32_t get_option(const char* name, std::uint32_t* value,
-                                  std::int32_t index) const;
+  virtual std::int32_t get_option(const char* name, std::uint32_t* value, std::int32_t index) const;
   virtual std::int32_t get_option(const char* name, std::int32_t* value, std::int32_t index) const;
   virtual std::int32_t get_option(const char* name, bool* value, std::int32_t index) const;
   virtual ~CDvkDevCommOption();

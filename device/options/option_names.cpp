@@ -11,6 +11,14 @@ namespace {
 using vex::InputTrayEntry;
 using vex::OptionValues;
 
+// The string export hands every text option to a host buffer of this size.
+static_assert(sizeof(OptionValues::rom_version) <= DVK_OPTION_TEXT_SIZE &&
+              sizeof(OptionValues::system_name) <= DVK_OPTION_TEXT_SIZE &&
+              sizeof(OptionValues::netware_name) <= DVK_OPTION_TEXT_SIZE &&
+              sizeof(InputTrayEntry::name) <= DVK_OPTION_TEXT_SIZE &&
+              sizeof(InputTrayEntry::description) <= DVK_OPTION_TEXT_SIZE &&
+              sizeof(InputTrayEntry::media_type) <= DVK_OPTION_TEXT_SIZE);
+
 // hrDeviceIndex values under which printers of this family report their
 // installed units; the row's presence is enough.
 struct DeviceOption {

@@ -8,8 +8,8 @@
 // answered row holds one value per column in this order.
 namespace vex {
 
-inline constexpr const char* kSysNameOid = "1.3.6.1.2.1.1.5";         // scalar
-inline constexpr const char* kSysObjectIdOid = "1.3.6.1.2.1.1.2";     // scalar
+inline constexpr const char* kSysNameOid = "1.3.6.1.2.1.1.5";          // scalar
+inline constexpr const char* kSysObjectIdOid = "1.3.6.1.2.1.1.2";      // scalar
 inline constexpr const char* kHrMemorySizeOid = "1.3.6.1.2.1.25.2.2";  // scalar
 inline constexpr const char* kNetWareUnitNameOid =
     "1.3.6.1.4.1.253.8.64.4.2.1.7.10.19159104";  // instance included

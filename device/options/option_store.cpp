@@ -55,9 +55,9 @@ void OptionStore::input_tray_rows(std::span<const AgentRow> rows) {
     tray->cross_feed_dimension = number_at(row, InputTrayColumn::kCrossFeedDimension);
     tray->medium_size = kNoKnownSize;
     tray->medium_direction = kNoKnownDirection;
-    CDvkDevCommOption::MediaDimensionToMediumSize(
-        number_at(row, InputTrayColumn::kDimensionUnit), tray->feed_dimension,
-        tray->cross_feed_dimension, &tray->medium_size, &tray->medium_direction);
+    CDvkDevCommOption::MediaDimensionToMediumSize(number_at(row, InputTrayColumn::kDimensionUnit),
+                                                  tray->feed_dimension, tray->cross_feed_dimension,
+                                                  &tray->medium_size, &tray->medium_direction);
     tray->max_sheets = -1;
     tray->level_percent = -1;
     CDvkDevCommOption::ConvertMediumLevel(number_at(row, InputTrayColumn::kCapacityUnit),

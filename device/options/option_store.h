@@ -28,8 +28,7 @@ class OptionStore {
   void media_path_rows(std::span<const AgentRow> rows) noexcept;
   void netware_name(std::string_view text) noexcept;
   // A negative answer keeps the value at 0.
-  void password_policy(std::int32_t min_password_length,
-                       std::int32_t user_prompt_setting) noexcept;
+  void password_policy(std::int32_t min_password_length, std::int32_t user_prompt_setting) noexcept;
 
  private:
   CDvkDevCommOption& option_;
