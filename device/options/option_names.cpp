@@ -61,6 +61,8 @@ constexpr std::array<NumberOption, 8> kNumberOptions = {{
 struct TrayNumberOption {
   std::string_view name;
   std::int32_t InputTrayEntry::*field;
+
+  std::int32_t read(const InputTrayEntry& tray) const { return tray.*field; }
 };
 constexpr std::array<TrayNumberOption, 8> kTrayNumberOptions = {{
     {"InputTrayIndex", &InputTrayEntry::number},
@@ -108,22 +110,29 @@ const InputTrayEntry* tray_at(const OptionValues& values, std::int32_t index) {
   return &values.input_trays.entries[index];
 }
 
-}  // namespace
-
-std::int32_t CDvkDevCommOption::get_option(const char* name, const char** value,
-                                           std::int32_t index) const {
-  if (name == nullptr || value == nullptr) return vex::kInvalidArgument;
-  if (const TextOption* option = find_option(kTextOptions, name)) {
-    *value = option->read(values_);
+// Answers a name of the options without index, then of the tray options.
+template <class Value, class Options, class TrayOptions>
+vex::Result answer(const OptionValues& values, std::string_view name, std::int32_t index,
+                   const Options& options, const TrayOptions& tray_options, Value* value) {
+  if (const auto* option = find_option(options, name)) {
+    *value = option->read(values);
     return vex::kOk;
   }
-  if (const TrayTextOption* option = find_option(kTrayTextOptions, name)) {
-    const InputTrayEntry* tray = tray_at(values_, index);
+  if (const auto* option = find_option(tray_options, name)) {
+    const InputTrayEntry* tray = tray_at(values, index);
     if (tray == nullptr) return vex::kIndexOutOfRange;
     *value = option->read(*tray);
     return vex::kOk;
   }
   return vex::kNotSupported;
+}
+
+}  // namespace
+
+std::int32_t CDvkDevCommOption::get_option(const char* name, const char** value,
+                                           std::int32_t index) const {
+  if (name == nullptr || value == nullptr) return vex::kInvalidArgument;
+  return answer(values_, name, index, kTextOptions, kTrayTextOptions, value);
 }
 
 // No option of this family is unsigned.
@@ -136,17 +145,7 @@ std::int32_t CDvkDevCommOption::get_option(const char* name, std::uint32_t* valu
 std::int32_t CDvkDevCommOption::get_option(const char* name, std::int32_t* value,
                                            std::int32_t index) const {
   if (name == nullptr || value == nullptr) return vex::kInvalidArgument;
-  if (const NumberOption* option = find_option(kNumberOptions, name)) {
-    *value = option->read(values_);
-    return vex::kOk;
-  }
-  if (const TrayNumberOption* option = find_option(kTrayNumberOptions, name)) {
-    const InputTrayEntry* tray = tray_at(values_, index);
-    if (tray == nullptr) return vex::kIndexOutOfRange;
-    *value = tray->*(option->field);
-    return vex::kOk;
-  }
-  return vex::kNotSupported;
+  return answer(values_, name, index, kNumberOptions, kTrayNumberOptions, value);
 }
 
 // Flags take no index.

@@ -25,24 +25,22 @@ class FilledOption : public ::testing::Test {
     vex::OptionStore store = option.store();
     store.system_name("printer-7");
     ASSERT_EQ(store.hrdevice_rows(std::vector<AgentRow>{hrdevice_row(10, kRomText, 2)}), 0);
-    TrayRow first;
-    first.type = 4;
-    first.feed = 279400;
-    first.cross_feed = 215900;
-    first.max_capacity = 100;
-    first.level = 45;
-    first.name = "Tray 1";
-    first.description = "Upper tray";
-    first.media_type = "plain";
-    TrayRow second;
-    second.type = 3;
-    second.feed = 210000;
-    second.cross_feed = 297000;
-    second.max_capacity = 500;
-    second.level = 250;
-    second.name = "Tray 2";
-    second.description = "Lower tray";
-    second.media_type = "recycled";
+    const TrayRow first{.type = 4,
+                        .feed = 279400,
+                        .cross_feed = 215900,
+                        .max_capacity = 100,
+                        .level = 45,
+                        .name = "Tray 1",
+                        .description = "Upper tray",
+                        .media_type = "plain"};
+    const TrayRow second{.type = 3,
+                         .feed = 210000,
+                         .cross_feed = 297000,
+                         .max_capacity = 500,
+                         .level = 250,
+                         .name = "Tray 2",
+                         .description = "Lower tray",
+                         .media_type = "recycled"};
     store.input_tray_rows(std::vector<AgentRow>{input_tray_row(first), input_tray_row(second)});
     store.memory_size(1047552);
     store.netware_name("NW_PRINTER");
