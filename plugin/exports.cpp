@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "plugin/dvk_plugin.h"
+#include "plugin/option_text.h"
 #include "plugin/plugin_handle.h"
 #include "plugin/record_layout.h"
 
@@ -29,9 +30,9 @@ std::int32_t with_status(void* handle, Out* out, Call&& call) {
 template <class Value>
 std::int32_t get_option_value(void* handle, const char* name, std::uint16_t index, Value* value) {
   if (handle == nullptr || name == nullptr || value == nullptr) return vex::kInvalidArgument;
-  CDvkCorvoKelmOption* option = as_handle(handle)->option();
+  const CDvkCorvoKelmOption* option = as_handle(handle)->option();
   if (option == nullptr) return vex::kNotInitialised;
-  return option->get_option(name, index, value);
+  return option->get_option(name, value, static_cast<std::int32_t>(index));
 }
 
 }  // namespace
@@ -143,7 +144,11 @@ std::int32_t DvkGetOptionValueUInteger(void* handle, const char* name, std::uint
 
 std::int32_t DvkGetOptionValueString(void* handle, const char* name, std::uint16_t index,
                                      char* buffer) {
-  return get_option_value(handle, name, index, buffer);
+  if (buffer == nullptr) return vex::kInvalidArgument;
+  const char* text = nullptr;
+  const std::int32_t result = get_option_value(handle, name, index, &text);
+  if (result == vex::kOk) vex::copy_option_text(buffer, text);
+  return result;
 }
 
 std::int16_t DvkTransportAvailable(std::int32_t transport) {
