@@ -5,6 +5,7 @@
 #include <cstring>
 
 #include "framework/ownership.h"
+#include "net/address_list_fill.h"
 #include "net/ipv4_text.h"
 #include "net/ipx_text.h"
 #include "net/name_service.h"
@@ -52,6 +53,34 @@ Result CVexBasicTransportSupport::normalize_address_text(const char* text, IVexB
 Result CVexBasicTransportSupport::protocol_of_text(const char* text, std::int32_t* protocol) {
   if (text == nullptr || protocol == nullptr) return vex::kInvalidArgument;
   return protocol_of(text, protocol);
+}
+
+// The dotted texts of the host entry's addresses, with port 0.
+Result CVexBasicTransportSupport::resolve_host(const char* host,
+                                               IVexNetworkAddressList** addresses) {
+  if (host == nullptr || addresses == nullptr) return vex::kInvalidArgument;
+  *addresses = nullptr;
+  const vex::SocketLibraryStart start(&start_v1_1);
+  if (start.result() != vex::kOk) return start.result();
+  const VexSocketFunctions& api = NVexSocketAPI::api();
+  const hostent* entry = api.gethostbyname(host);
+  if (entry == nullptr || entry->h_length != static_cast<int>(sizeof(in_addr))) {
+    return vex::kFailed;
+  }
+  Result result = vex::kOk;
+  vex::Owned<IVexNetworkAddressList> list = vex::new_address_list(&result);
+  if (list == nullptr) return result;
+  const std::int32_t protocol = vex::protocol_of_family(vex::framework_family(entry->h_addrtype));
+  for (char** bytes = entry->h_addr_list; bytes != nullptr && *bytes != nullptr; ++bytes) {
+    in_addr address{};
+    std::memcpy(&address, *bytes, sizeof address);
+    const char* text = api.inet_ntoa(address);
+    if (text == nullptr) return vex::kFailed;
+    result = vex::append_address(*list, text, protocol, 0);
+    if (vex::failed(result)) return result;
+  }
+  *addresses = list.release();
+  return vex::kOk;
 }
 
 Result CVexBasicTransportSupport::host_name_of(const char* address_text, IVexBuffer** name) {

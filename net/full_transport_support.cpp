@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "framework/ownership.h"
+#include "net/address_list_fill.h"
 #include "net/ipx_text.h"
 #include "net/name_service.h"
 #include "net/network_address.h"
@@ -66,6 +67,35 @@ Result CVexFullTransportSupport::protocol_of_text(const char* text, std::int32_t
   const vex::SocketLibraryStart start(&start_v2_2);
   if (start.result() != vex::kOk) return start.result();
   return protocol_of(text, protocol);
+}
+
+// One address for every result the name service gives; a result it cannot
+// write back as text is left out.
+Result CVexFullTransportSupport::resolve_host(const char* host,
+                                              IVexNetworkAddressList** addresses) {
+  if (host == nullptr || addresses == nullptr) return vex::kInvalidArgument;
+  *addresses = nullptr;
+  const vex::SocketLibraryStart start(&start_v2_2);
+  if (start.result() != vex::kOk) return start.result();
+  const vex::AddressInfo info = vex::address_info(host, nullptr, vex::kHintsLookup, 0);
+  if (info == nullptr) return vex::kFailed;
+  Result result = vex::kOk;
+  vex::Owned<IVexNetworkAddressList> list = vex::new_address_list(&result);
+  if (list == nullptr) return result;
+  for (const addrinfo* entry = info.get(); entry != nullptr; entry = entry->ai_next) {
+    char text[vex::kHostTextSize] = {};
+    char service[vex::kServiceTextSize] = {};
+    if (!vex::name_info(entry->ai_addr, entry->ai_addrlen,
+                        vex::kNameInfoNumericHost | vex::kNameInfoNumericService, text, service)) {
+      continue;
+    }
+    result = vex::append_address(*list, text,
+                                 vex::protocol_of_family(vex::framework_family(entry->ai_family)),
+                                 port_of(service));
+    if (vex::failed(result)) return result;
+  }
+  *addresses = list.release();
+  return vex::kOk;
 }
 
 Result CVexFullTransportSupport::host_name_of(const char* address_text, IVexBuffer** name) {

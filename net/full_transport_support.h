@@ -9,6 +9,7 @@ class CVexFullTransportSupport final : public CVexTransportSupportBase {
  public:
   vex::Result normalize_address_text(const char* text, IVexBuffer** canonical) override;
   vex::Result protocol_of_text(const char* text, std::int32_t* protocol) override;
+  vex::Result resolve_host(const char* host, IVexNetworkAddressList** addresses) override;
   vex::Result host_name_of(const char* address_text, IVexBuffer** name) override;
   vex::Result local_host_address(std::int32_t protocol, IVexNetworkAddress** address) override;
   vex::Result service_port(const char* service, std::int32_t protocol,

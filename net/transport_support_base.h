@@ -4,14 +4,11 @@
 
 #include "net/transport_support.h"
 
-// What both transport supports share: the host look-up, the local route and
-// the adapter services, answered from the IP helper layer without starting the socket
+// What both transport supports share: the local route and the adapter
+// services, answered from the IP helper layer without starting the socket
 // library. The text services are the concrete class's.
 class CVexTransportSupportBase : public IVexTransportSupport {
  public:
-  // Answers -5 for every host: the results would be handed out as an address
-  // list, which this build does not have yet.
-  vex::Result resolve_host(const char* host, IVexNetworkAddressList** addresses) override;
   vex::Result local_address_toward(const IVexNetworkAddress* destination,
                                    IVexNetworkAddress** local) override;
   vex::Result transport_available(std::int32_t protocol, bool* available) override;

@@ -85,13 +85,13 @@ bool CVexNetworkAddress::equals(const IVexNetworkAddress* other) const {
   return other->port() == 0 || other->port() == port_;
 }
 
-// An allocation failure of the copy also answers -2.
 vex::Result CVexNetworkAddress::clone(IVexNetworkAddress** copy) const {
   if (copy == nullptr) return vex::kInvalidArgument;
   *copy = nullptr;
-  vex::Owned<IVexNetworkAddress> made(vex::model_new<CVexNetworkAddress>(nullptr));
-  if (made == nullptr) return vex::kInvalidArgument;
-  const vex::Result result = made->set(text(), protocol_, port_);
+  vex::Result result = vex::kOk;
+  vex::Owned<IVexNetworkAddress> made(vex::model_new<CVexNetworkAddress>(&result));
+  if (made == nullptr) return result;
+  result = made->set(text(), protocol_, port_);
   if (vex::failed(result)) return result;
   *copy = made.release();
   return vex::kOk;

@@ -206,7 +206,7 @@ TEST(NetworkAddressCreators, ExhaustedMemory) {
   IVexNetworkAddress* copy = nullptr;
   {
     const vex::AllocationLimit none(0);
-    EXPECT_EQ(a->clone(&copy), -2);  // a copy that cannot be made answers -2
+    EXPECT_EQ(a->clone(&copy), -3);
     EXPECT_EQ(a->set("198.18.0.2", 0, 0), -3);
   }
   {

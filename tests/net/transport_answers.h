@@ -5,6 +5,7 @@
 #include "framework/ownership.h"
 #include "net/network_address.h"
 #include "net/transport_support.h"
+#include "snmp/model/vex_address_list.h"
 #include "snmp/model/vex_buffer.h"
 
 // The transport support's answers as short texts ("a value" or the error
@@ -63,12 +64,32 @@ inline std::string available(IVexTransportSupport& support, std::int32_t protoco
   return flag ? "yes" : "no";
 }
 
-// "text protocol port" of an address handed out, or the error number.
+// "text protocol port"
+inline std::string describe(const IVexNetworkAddress& address) {
+  return std::string(address.text() != nullptr ? address.text() : "(null)") + " " +
+         std::to_string(address.protocol()) + " " + std::to_string(address.port());
+}
+
+// The address handed out, described, or the error number.
 inline std::string address_answer(vex::Result result, IVexNetworkAddress* raw) {
   const Owned<IVexNetworkAddress> address(raw);
   if (result != 0) return std::to_string(result);
-  return std::string(address->text()) + " " + std::to_string(address->protocol()) + " " +
-         std::to_string(address->port());
+  return describe(*address);
+}
+
+// "text protocol port; " for every address of a host, or the error number.
+inline std::string resolved(IVexTransportSupport& support, const char* host) {
+  IVexNetworkAddressList* raw = nullptr;
+  const vex::Result result = support.resolve_host(host, &raw);
+  const Owned<IVexNetworkAddressList> list(raw);
+  if (result != 0) return std::to_string(result);
+  std::string text;
+  IVexNetworkAddressList::Iterator* it = list->create_iterator(nullptr);
+  for (IVexNetworkAddress* a = list->current(it); a != nullptr; a = list->current(list->next(it))) {
+    text += describe(*a) + "; ";
+  }
+  list->destroy_iterator(it);
+  return text;
 }
 
 inline Owned<IVexNetworkAddress> destination(const char* text, std::int32_t protocol,

@@ -143,6 +143,15 @@ TEST_F(TransportNamespace, NamesOfTheLocalHost) {
     expect(problems, "full local host", local_host(full, 1), "127.0.0.1 1 0");
     expect(problems, "basic local host", local_host(basic, 1), "127.0.0.1 1 0");
     expect(problems, "no family for code 3", local_host(full, 3), "-1");
+    for (IVexTransportSupport* support :
+         {static_cast<IVexTransportSupport*>(&full), static_cast<IVexTransportSupport*>(&basic)}) {
+      const std::string kind = support == &full ? "full " : "basic ";
+      const std::string addresses = resolved(*support, "localhost");
+      if (addresses.find("127.0.0.1 1 0; ") == std::string::npos) {
+        problems += kind + "localhost resolved to " + addresses + "; ";
+      }
+      expect(problems, kind + "unknown host", resolved(*support, "no-such-host.invalid"), "-1");
+    }
     return problems;
   });
   EXPECT_EQ(report, "");

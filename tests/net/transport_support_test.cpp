@@ -14,6 +14,8 @@
 #include "net/full_transport_support.h"
 #include "platform/socket_api.h"
 #include "platform/socket_library.h"
+#include "snmp/model/model_heap.h"
+#include "snmp/model/vex_address_list.h"
 #include "snmp/model/vex_buffer.h"
 #include "tests/logging/log_capture.h"
 #include "tests/net/transport_answers.h"
@@ -105,17 +107,55 @@ TEST(TransportSupportNames, ServicePort) {
   EXPECT_EQ(full.service_port("snmp", 3, &port), -1);  // a protocol without a family
 }
 
-TEST(TransportSupportNames, IpxHasNoLocalHostAddressAndNoHostListYet) {
+TEST(TransportSupportNames, IpxHasNoLocalHostAddress) {
   CVexFullTransportSupport full;
   CVexBasicTransportSupport basic;
   IVexNetworkAddress* address = nullptr;
   EXPECT_EQ(full.local_host_address(2, &address), -5);
   EXPECT_EQ(basic.local_host_address(2, &address), -5);
   EXPECT_EQ(full.local_host_address(1, nullptr), -2);
+}
+
+// Numeric host texts need no look-up, so they stay on this machine.
+TEST(TransportSupportNames, NumericHostsResolveToThemselves) {
+  CVexFullTransportSupport full;
+  CVexBasicTransportSupport basic;
+  EXPECT_EQ(resolved(full, "198.18.0.5"), "198.18.0.5 1 0; ");
+  EXPECT_EQ(resolved(basic, "198.18.0.5"), "198.18.0.5 1 0; ");
+  EXPECT_EQ(resolved(full, "2001:DB8::5"), "2001:db8::5 4 0; ");
+  EXPECT_EQ(resolved(full, "fe80::5%1"), "fe80::5%1 4 0; ");
   IVexNetworkAddressList* list = nullptr;
-  EXPECT_EQ(full.resolve_host("localhost", &list), -5);
-  EXPECT_EQ(basic.resolve_host("localhost", &list), -5);
   EXPECT_EQ(full.resolve_host(nullptr, &list), -2);
+  EXPECT_EQ(basic.resolve_host("198.18.0.5", nullptr), -2);
+}
+
+// Whatever allocation fails, the look-up answers -3 and hands nothing out;
+// with enough memory it succeeds.
+TEST(TransportSupportNames, ResolveHostWithExhaustedMemory) {
+  CVexFullTransportSupport full;
+  CVexBasicTransportSupport basic;
+  for (IVexTransportSupport* support :
+       {static_cast<IVexTransportSupport*>(&full), static_cast<IVexTransportSupport*>(&basic)}) {
+    bool succeeded = false;
+    for (int allowed = 0; allowed < 10 && !succeeded; ++allowed) {
+      IVexNetworkAddressList* list = nullptr;
+      vex::Result result = 0;
+      {
+        const vex::AllocationLimit limit(allowed);
+        result = support->resolve_host("198.18.0.5", &list);
+      }
+      const Owned<IVexNetworkAddressList> owner(list);
+      succeeded = result == 0;
+      if (!succeeded) {
+        EXPECT_EQ(result, -3) << allowed;
+        EXPECT_EQ(list, nullptr) << allowed;
+      } else {
+        EXPECT_GT(allowed, 2);
+        EXPECT_EQ(list->count(), 1);
+      }
+    }
+    EXPECT_TRUE(succeeded);
+  }
 }
 
 // Every operation that starts the socket library cleans it up again, also
