@@ -11,10 +11,10 @@ Result append_address(IVexNetworkAddressList& list, const char* text, std::int32
   if (address == nullptr) return result;
   result = address->set(text, protocol, port);
   if (failed(result)) return result;
-  result = list.push_back(address.get());
-  if (failed(result)) return result;
-  address.release();  // the list owns it now
-  return kOk;
+  IVexNetworkAddress* element = address.release();
+  result = list.push_back(element);
+  if (failed(result)) element->destroy();  // the list did not take it
+  return result;
 }
 
 Owned<IVexNetworkAddressList> new_address_list(Result* result) {
