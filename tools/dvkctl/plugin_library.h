@@ -36,6 +36,8 @@ class PluginLibrary {
   // Empty when the library loaded and every export was found.
   const std::string& error() const noexcept { return error_; }
 
+  // The name is a declarator here and cannot stand in parentheses.
+  // NOLINTNEXTLINE(bugprone-macro-parentheses)
 #define DVKCTL_DECLARE_EXPORT(name) Export<decltype(&::name)> name{nullptr, #name};
   DVK_EXPORT_LIST(DVKCTL_DECLARE_EXPORT)
 #undef DVKCTL_DECLARE_EXPORT

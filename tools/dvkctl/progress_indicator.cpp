@@ -2,6 +2,7 @@
 
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstdio>
 
 namespace dvkctl {
@@ -17,7 +18,10 @@ double seconds(std::chrono::steady_clock::duration duration) {
 }  // namespace
 
 std::chrono::milliseconds expected_wait(std::uint32_t timeout_ms, std::uint32_t retries) noexcept {
-  return std::chrono::milliseconds(std::uint64_t{timeout_ms} * (std::uint64_t{retries} + 1));
+  // Fits in 64 unsigned bits; held to what milliseconds can count.
+  const std::uint64_t total = std::uint64_t{timeout_ms} * (std::uint64_t{retries} + 1);
+  const auto most = static_cast<std::uint64_t>(std::chrono::milliseconds::max().count());
+  return std::chrono::milliseconds(static_cast<std::int64_t>(std::min(total, most)));
 }
 
 ProgressIndicator::ProgressIndicator(int fd, std::string what, std::chrono::milliseconds expected)
@@ -33,10 +37,12 @@ ProgressIndicator::~ProgressIndicator() {
 }
 
 void ProgressIndicator::run(const std::stop_token& stop) {
+  // The first frame is drawn even when the wait is over before the thread ran.
   std::unique_lock lock(mutex_);
-  for (unsigned frame = 0; !stop.stop_requested(); ++frame) {
+  for (unsigned frame = 0;; ++frame) {
     draw(frame, std::chrono::steady_clock::now() - start_);
     wake_.wait_for(lock, stop, kRedrawInterval, [] { return false; });
+    if (stop.stop_requested()) return;
   }
 }
 

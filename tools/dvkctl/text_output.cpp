@@ -100,6 +100,7 @@ void render(std::ostream& out, const InfoReport& report) {
   TextTable trays(headings);
   for (const auto& tray : report.trays) {
     std::vector<std::string> cells;
+    cells.reserve(tray.size());
     for (const NamedOption& option : tray) cells.push_back(option_text(option.value));
     trays.add_row(std::move(cells));
   }

@@ -24,6 +24,7 @@ void TextTable::print(std::ostream& out, const std::string& indent) const {
       line += cells[column];
       if (column + 1 < cells.size()) line.append(widths[column] - cells[column].size() + 2, ' ');
     }
+    line.erase(line.find_last_not_of(' ') + 1);
     out << line << '\n';
   };
   print_line(headings_);
