@@ -22,7 +22,7 @@ inline void copy_to_field(char* field, std::size_t capacity, std::string_view te
   if (field == nullptr || capacity == 0) return;
   std::memset(field, 0, capacity);
   const std::size_t length = text.size() < capacity - 1 ? text.size() : capacity - 1;
-  std::memcpy(field, text.data(), length);
+  if (length != 0) std::memcpy(field, text.data(), length);  // an empty view may have no data
 }
 
 template <std::size_t N>

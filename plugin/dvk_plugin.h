@@ -41,6 +41,10 @@ enum { DVK_SNMP_V1 = 0, DVK_SNMP_V2C = 1, DVK_SNMP_V3 = 2 };
 /* Size of each text buffer DvkGetDeviceNext writes. */
 #define DVK_DEVICE_TEXT_SIZE 64
 
+/* Size the buffer of DvkGetOptionValueString must have: the longest option
+ * text (255 characters) and its NUL. No more than this is ever written. */
+#define DVK_OPTION_TEXT_SIZE 256
+
 /* SNMPv3 parameters, passed by value. An empty text or a number outside
  * 0 to 2 keeps the plug-in's default. */
 typedef struct DvkUsmParameters {

@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "plugin/dvk_plugin.h"
+#include "plugin/option_text.h"
 #include "plugin/plugin_handle.h"
 #include "plugin/record_layout.h"
 
@@ -29,9 +30,9 @@ std::int32_t with_status(void* handle, Out* out, Call&& call) {
 template <class Value>
 std::int32_t get_option_value(void* handle, const char* name, std::uint16_t index, Value* value) {
   if (handle == nullptr || name == nullptr || value == nullptr) return vex::kInvalidArgument;
-  CDvkCorvoKelmOption* option = as_handle(handle)->option();
+  const CDvkCorvoKelmOption* option = as_handle(handle)->option();
   if (option == nullptr) return vex::kNotInitialised;
-  return option->get_option(name, index, value);
+  return option->get_option(name, value, static_cast<std::int32_t>(index));
 }
 
 }  // namespace
@@ -143,7 +144,11 @@ std::int32_t DvkGetOptionValueUInteger(void* handle, const char* name, std::uint
 
 std::int32_t DvkGetOptionValueString(void* handle, const char* name, std::uint16_t index,
                                      char* buffer) {
-  return get_option_value(handle, name, index, buffer);
+  if (buffer == nullptr) return vex::kInvalidArgument;
+  const char* text = nullptr;
+  const std::int32_t result = get_option_value(handle, name, index, &text);
+  if (result == vex::kOk) vex::copy_option_text(buffer, text);
+  return result;
 }
 
 std::int16_t DvkTransportAvailable(std::int32_t transport) {
@@ -158,7 +163,8 @@ std::int32_t DvkGetNumberOfStorageInfo(void* handle, std::int32_t* count) {
 }
 
 std::int32_t DvkGetStorageInfo(void* handle, std::uint32_t index, DvkStorageInfo* record) {
-  return with_status(handle, record, [&](CDvkDeviceStatus& s) { return s.storage(index, record); });
+  return with_status(handle, record,
+                     [&](CDvkDeviceStatus& s) { return s.get_storage(index, record); });
 }
 
 std::int32_t DvkGetNumberOfDeviceInfo(void* handle, std::int32_t* count) {
@@ -167,11 +173,12 @@ std::int32_t DvkGetNumberOfDeviceInfo(void* handle, std::int32_t* count) {
 }
 
 std::int32_t DvkGetDeviceInfo(void* handle, std::uint32_t index, DvkDeviceInfo* record) {
-  return with_status(handle, record, [&](CDvkDeviceStatus& s) { return s.device(index, record); });
+  return with_status(handle, record,
+                     [&](CDvkDeviceStatus& s) { return s.get_device(index, record); });
 }
 
 std::int32_t DvkGetPrinterInfo(void* handle, DvkPrinterInfo* record) {
-  return with_status(handle, record, [&](CDvkDeviceStatus& s) { return s.printer(record); });
+  return with_status(handle, record, [&](CDvkDeviceStatus& s) { return s.printer_info(record); });
 }
 
 std::int32_t DvkGetNumberOfInputTrayInfo(void* handle, std::int32_t* count) {
@@ -181,7 +188,7 @@ std::int32_t DvkGetNumberOfInputTrayInfo(void* handle, std::int32_t* count) {
 
 std::int32_t DvkGetInputTrayInfo(void* handle, std::uint32_t index, DvkInputTrayInfo* record) {
   return with_status(handle, record,
-                     [&](CDvkDeviceStatus& s) { return s.input_tray(index, record); });
+                     [&](CDvkDeviceStatus& s) { return s.get_input_tray(index, record); });
 }
 
 std::int32_t DvkGetNumberOfOutputTrayInfo(void* handle, std::int32_t* count) {
@@ -191,7 +198,7 @@ std::int32_t DvkGetNumberOfOutputTrayInfo(void* handle, std::int32_t* count) {
 
 std::int32_t DvkGetOutputTrayInfo(void* handle, std::uint32_t index, DvkOutputTrayInfo* record) {
   return with_status(handle, record,
-                     [&](CDvkDeviceStatus& s) { return s.output_tray(index, record); });
+                     [&](CDvkDeviceStatus& s) { return s.get_output_tray(index, record); });
 }
 
 std::int32_t DvkGetNumberOfTonerInfo(void* handle, std::int32_t* count) {
@@ -199,7 +206,8 @@ std::int32_t DvkGetNumberOfTonerInfo(void* handle, std::int32_t* count) {
 }
 
 std::int32_t DvkGetTonerInfo(void* handle, std::uint32_t index, DvkTonerInfo* record) {
-  return with_status(handle, record, [&](CDvkDeviceStatus& s) { return s.toner(index, record); });
+  return with_status(handle, record,
+                     [&](CDvkDeviceStatus& s) { return s.get_toner(index, record); });
 }
 
 std::int32_t DvkGetNumberOfAlertInfo(void* handle, std::int32_t* count) {
@@ -207,7 +215,8 @@ std::int32_t DvkGetNumberOfAlertInfo(void* handle, std::int32_t* count) {
 }
 
 std::int32_t DvkGetAlertInfo(void* handle, std::uint32_t index, DvkAlertInfo* record) {
-  return with_status(handle, record, [&](CDvkDeviceStatus& s) { return s.alert(index, record); });
+  return with_status(handle, record,
+                     [&](CDvkDeviceStatus& s) { return s.get_alert(index, record); });
 }
 
 std::int32_t DvkGetNumberOfJobInfo(void* handle, std::int32_t kind, std::int32_t* count) {
@@ -217,7 +226,7 @@ std::int32_t DvkGetNumberOfJobInfo(void* handle, std::int32_t kind, std::int32_t
 }
 
 std::int32_t DvkGetJobInfo(void* handle, std::uint32_t index, DvkJobInfo* record) {
-  return with_status(handle, record, [&](CDvkDeviceStatus& s) { return s.job(index, record); });
+  return with_status(handle, record, [&](CDvkDeviceStatus& s) { return s.get_job(index, record); });
 }
 
 std::int32_t DvkCancelJob(void* handle, const char* job_id) {

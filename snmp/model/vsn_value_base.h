@@ -2,6 +2,7 @@
 
 #include <cstdint>
 
+#include "snmp/model/out_params.h"
 #include "snmp/model/vsn_value.h"
 
 // The part every value class shares. Its operations are the answers of a
@@ -52,11 +53,6 @@ class CVsnValue : public virtual IVsnValue {
 
 namespace vex {
 
-// Stores a getter's result code when the caller asked for it.
-inline void report(Result* err, Result code) noexcept {
-  if (err != nullptr) *err = code;
-}
-
 // The other operand of assign or equals seen as the caller's own class, when
 // it carries exactly the same tag; null otherwise. Used in place of raw casts
 // on query identifiers.
@@ -79,11 +75,6 @@ template <class T, class M>
 bool equal_member(const T& self, const IVsnValue* other, M T::*member) noexcept {
   const T* peer = same_kind(self, other);
   return peer != nullptr && peer->*member == self.*member;
-}
-
-// Stores `view` through out when the caller gave out.
-inline void answer_query(void** out, void* view) noexcept {
-  if (out != nullptr) *out = view;
 }
 
 inline bool is_implied(std::int32_t implied) noexcept { return implied != 0; }

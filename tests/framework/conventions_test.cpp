@@ -86,4 +86,10 @@ TEST(FixedText, FieldViewNeverReadsPastAnUnterminatedField) {
   EXPECT_STREQ(target, "ab");
 }
 
+TEST(FixedText, EmptyViewWithoutDataLeavesAnEmptyField) {
+  char field[4] = {'a', 'b', 'c', 'd'};
+  vex::copy_to_field(field, std::string_view());
+  EXPECT_EQ(vex::field_length(field), 0u);
+}
+
 }  // namespace

@@ -19,6 +19,7 @@ test that died still has its network removed by the next one.
 """
 
 import argparse
+import fcntl
 import json
 import os
 import re
@@ -28,6 +29,7 @@ import sys
 import time
 
 NETNS_DIR = "/run/netns"
+LOCK_FILE = "/tmp/dvk-testnet.lock"
 NAME_PATTERN = re.compile(r"^(dvk(\d+)-[0-9a-z]+)-(hub|c|a\d+)$")
 
 
@@ -150,6 +152,14 @@ def sweep():
     return len(stale)
 
 
+def exclusive():
+    """Builds and sweeps of all test runs take turns, so that no sweep removes
+    a network another run is still building."""
+    lock = open(LOCK_FILE, "a")
+    fcntl.flock(lock, fcntl.LOCK_EX)
+    return lock
+
+
 def main(argv):
     parser = argparse.ArgumentParser(description=__doc__.split("\n")[0])
     parser.add_argument("command", choices=["up", "down", "sweep"])
@@ -158,24 +168,27 @@ def main(argv):
     parser.add_argument("--name")
     args = parser.parse_args(argv)
     if args.command == "sweep":
-        print(sweep())
+        with exclusive():
+            print(sweep())
         return 0
     if args.command == "down":
         if not args.name:
             parser.error("down needs --name")
-        down(args.name)
+        with exclusive():
+            down(args.name)
         return 0
     if not 1 <= args.agents <= 200:
         parser.error("--agents is 1 to 200")
     name = args.name or "dvk%d-%s" % (args.owner, os.urandom(3).hex())
     if not NAME_PATTERN.match(name + "-hub"):
         parser.error("a name is dvk<owner pid>-<letters and digits>")
-    sweep()
-    try:
-        print(json.dumps(up(name, args.agents), indent=1))
-    except subprocess.CalledProcessError as error:
-        print("testnet: %s: %s" % (" ".join(error.cmd), error.stderr.strip()), file=sys.stderr)
-        return 1
+    with exclusive():
+        sweep()
+        try:
+            print(json.dumps(up(name, args.agents), indent=1))
+        except subprocess.CalledProcessError as error:
+            print("testnet: %s: %s" % (" ".join(error.cmd), error.stderr.strip()), file=sys.stderr)
+            return 1
     return 0
 
 
