@@ -43,7 +43,7 @@ std::optional<Failure> OptionReader::read(const OptionName& option, std::uint16_
       break;
     }
     case OptionKind::kText: {
-      char text[kOptionTextBufferSize] = {};
+      char text[DVK_OPTION_TEXT_SIZE] = {};
       const auto& call = library_.DvkGetOptionValueString;
       failure = failure_of(call, call(handle, option.name, index, text), snmp_);
       if (!failure) options->push_back({option.name, record_text(text)});

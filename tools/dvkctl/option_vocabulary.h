@@ -19,7 +19,4 @@ std::span<const OptionName> option_vocabulary() noexcept;
 // The option that counts the input trays the per-tray options are asked for.
 inline constexpr const char* kTrayCountOption = "NumberOfInputTray";
 
-// Buffer handed to DvkGetOptionValueString; larger than the longest option text.
-inline constexpr unsigned kOptionTextBufferSize = 512;
-
 }  // namespace dvkctl
