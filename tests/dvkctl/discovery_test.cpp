@@ -50,7 +50,7 @@ class DvkctlDiscovery : public ::testing::Test {
 };
 
 TEST_F(DvkctlDiscovery, BroadcastListsOnlyTheSupportedModel) {
-  const Json found = discover({});
+  Json found = discover({});
   EXPECT_TRUE(found["destination"].is_null());
   ASSERT_EQ(found["count"], 1) << found;
   EXPECT_EQ(found["printers"][0]["address"], net_->agents()[0].ipv4);

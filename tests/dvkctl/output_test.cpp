@@ -58,29 +58,29 @@ class StatusOutput : public ::testing::Test {
 };
 
 TEST_F(StatusOutput, JsonCarriesEveryRecordFieldAndItsMeaning) {
-  const Json document = Json::parse(json_report("status", report_));
+  Json document = Json::parse(json_report("status", report_));
   EXPECT_EQ(document["command"], "status");
   EXPECT_EQ(document["address"], "127.0.0.20");
   EXPECT_EQ(document["transport"], (Json{{"code", 1}, {"name", "ipv4"}}));
 
-  const Json& storage = document["storage"][0];
+  Json& storage = document["storage"][0];
   EXPECT_EQ(storage["storage_type"], 2);
   EXPECT_EQ(storage["storage_type_name"], "ram");
   EXPECT_EQ(storage["allocation_units"], 1024);
   EXPECT_EQ(storage["size"], 1047552);
   EXPECT_EQ(storage["description"], "Main memory");
 
-  const Json& device = document["devices"][0];
+  Json& device = document["devices"][0];
   EXPECT_EQ(device["device_type_name"], "private type 151");
   EXPECT_EQ(device["device_status_name"], "warning");
 
-  const Json& printer = document["printer"];
+  Json& printer = document["printer"];
   EXPECT_EQ(printer["printer_status"], 3);
   EXPECT_EQ(printer["printer_status_name"], "idle");
   EXPECT_EQ(printer["detected_error_state"], "20000000");
   EXPECT_EQ(printer["detected_errors"], Json::array({"lowToner"}));
 
-  const Json& tray = document["input_trays"][0];
+  Json& tray = document["input_trays"][0];
   EXPECT_EQ(tray["input_type"], 5);
   EXPECT_EQ(tray["max_capacity"], 100);
   EXPECT_TRUE(tray["max_capacity_meaning"].is_null());
@@ -91,7 +91,7 @@ TEST_F(StatusOutput, JsonCarriesEveryRecordFieldAndItsMeaning) {
 
   EXPECT_EQ(document["output_trays"][0]["output_name"], "Centre tray");
 
-  const Json& toners = document["toners"];
+  Json& toners = document["toners"];
   ASSERT_EQ(toners.size(), 2u);
   EXPECT_EQ(toners[0]["level"], 80);
   EXPECT_EQ(toners[0]["percent"], 80);
@@ -100,7 +100,7 @@ TEST_F(StatusOutput, JsonCarriesEveryRecordFieldAndItsMeaning) {
   EXPECT_EQ(toners[1]["level_meaning"], "at least one remains");
   EXPECT_TRUE(toners[1]["percent"].is_null());
 
-  const Json& alert = document["alerts"][0];
+  Json& alert = document["alerts"][0];
   EXPECT_EQ(alert["severity_name"], "warning");
   EXPECT_EQ(alert["code"], 1104);
   EXPECT_EQ(alert["description"], "Cyan toner low");
@@ -125,13 +125,13 @@ TEST_F(StatusOutput, EmptyTablesSayNone) {
 
 TEST_F(StatusOutput, PrinterTextsThatAreNotUtf8StillMakeAValidDocument) {
   put(report_.storage[0].description, "M\xe9moire");  // Latin-1
-  const Json document = Json::parse(json_report("status", report_));
+  Json document = Json::parse(json_report("status", report_));
   EXPECT_EQ(document["storage"][0]["description"], "M\xef\xbf\xbdmoire");
 }
 
 TEST_F(StatusOutput, FieldsWithoutTerminatorAreReadToTheirEnd) {
   std::memset(report_.toners[0].description, 'x', sizeof report_.toners[0].description);
-  const Json document = Json::parse(json_report("status", report_));
+  Json document = Json::parse(json_report("status", report_));
   EXPECT_EQ(document["toners"][0]["description"], std::string(256, 'x'));
 }
 
@@ -151,7 +151,7 @@ TEST(InfoOutput, OptionsKeepTheirNamesKindsAndOrder) {
   report.options = {{"Scanner", true}, {"MemorySizeInKByte", 1047552}, {"SysName", "QM5150"}};
   report.trays = {{{"InputTrayIndex", 1}, {"InputTrayName", "Bypass tray"}},
                   {{"InputTrayIndex", 2}, {"InputTrayName", "Tray 1"}}};
-  const Json document = Json::parse(json_report("info", report));
+  Json document = Json::parse(json_report("info", report));
   EXPECT_EQ(document["command"], "info");
   EXPECT_EQ(document["options"]["Scanner"], true);
   EXPECT_EQ(document["options"]["MemorySizeInKByte"], 1047552);
@@ -175,9 +175,9 @@ TEST(JobsOutput, JobsCarryTheirIdentifierTextsAndTimes) {
   put(job.text_1, "Completed");
   job.time_1 = {2004, 12, 31, 23, 0, 45};
   const JobsReport report{{"127.0.0.22", DVK_TRANSPORT_UDP_IPV4}, 2, {job}};
-  const Json document = Json::parse(json_report("jobs", report));
+  Json document = Json::parse(json_report("jobs", report));
   EXPECT_EQ(document["kind"], 2);
-  const Json& row = document["jobs"][0];
+  Json& row = document["jobs"][0];
   EXPECT_EQ(row["job_id"], "00000012");
   EXPECT_EQ(row["name"], "quarterly-report.pdf");
   EXPECT_EQ(row["status_code"], 17);
@@ -194,12 +194,11 @@ TEST(JobsOutput, JobsCarryTheirIdentifierTextsAndTimes) {
 }
 
 TEST(SmallReports, CancelCharsetAndDiscoverInJson) {
-  const Json cancel =
-      Json::parse(json_report("cancel", CancelReport{{"127.0.0.23", 1}, "00000012"}));
+  Json cancel = Json::parse(json_report("cancel", CancelReport{{"127.0.0.23", 1}, "00000012"}));
   EXPECT_EQ(cancel["job_id"], "00000012");
   EXPECT_EQ(cancel["cancelled"], true);
 
-  const Json charset = Json::parse(json_report("charset", CharsetReport{{"::1", 5}, 106, 3}));
+  Json charset = Json::parse(json_report("charset", CharsetReport{{"::1", 5}, 106, 3}));
   EXPECT_EQ(charset["transport"]["name"], "ipv6");
   EXPECT_EQ(charset["printer_character_set"], 106);
   EXPECT_EQ(charset["job_character_set"], 3);
@@ -209,7 +208,7 @@ TEST(SmallReports, CancelCharsetAndDiscoverInJson) {
   found.count = 1;
   found.filters = {"1.3.6.1.4.1.119"};
   found.printers.push_back({"198.18.0.2", "Quillmark 5150", "1.3.6.1.4.1.119.1"});
-  const Json discover = Json::parse(json_report("discover", found));
+  Json discover = Json::parse(json_report("discover", found));
   EXPECT_TRUE(discover["destination"].is_null());
   EXPECT_EQ(discover["count"], 1);
   EXPECT_EQ(discover["filters"], Json::array({"1.3.6.1.4.1.119"}));
@@ -221,7 +220,7 @@ TEST(SmallReports, CancelCharsetAndDiscoverInJson) {
 TEST(FailureOutput, PluginErrorsNameTheCallAndCode) {
   Failure failure{Failure::Kind::kPlugin, ExitStatus::kNoAnswer, "no answer within 50 ms",
                   "DvkInitDeviceEx", -203};
-  const Json document = Json::parse(json_failure("info", failure));
+  Json document = Json::parse(json_failure("info", failure));
   EXPECT_EQ(document["command"], "info");
   EXPECT_EQ(document["error"], (Json{{"kind", "plugin"},
                                      {"message", "no answer within 50 ms"},
@@ -231,7 +230,7 @@ TEST(FailureOutput, PluginErrorsNameTheCallAndCode) {
   EXPECT_EQ(text_failure(failure),
             "dvkctl: DvkInitDeviceEx answered -203: no answer within 50 ms\n");
 
-  const Json usage = Json::parse(json_failure(std::nullopt, usage_failure("bad")));
+  Json usage = Json::parse(json_failure(std::nullopt, usage_failure("bad")));
   EXPECT_TRUE(usage["command"].is_null());
   EXPECT_FALSE(usage["error"].contains("code"));
   EXPECT_EQ(usage["error"]["exit_status"], 1);

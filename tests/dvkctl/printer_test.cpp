@@ -52,14 +52,23 @@ class DvkctlPrinter : public ::testing::Test {
     return parsed_output(result);
   }
 
+  // The text output of `command` holds every one of `parts`.
+  static void expect_text(const std::vector<std::string>& command,
+                          std::initializer_list<std::string> parts) {
+    const DvkctlRun text = run(command);
+    ASSERT_EQ(text.exit_code, 0) << describe(text);
+    for (const std::string& part : parts)
+      EXPECT_TRUE(contains(text.out, part)) << part << "\n" << text.out;
+  }
+
   static std::unique_ptr<SnmpdAgent> agent_;
 };
 
 std::unique_ptr<SnmpdAgent> DvkctlPrinter::agent_;
 
 TEST_F(DvkctlPrinter, InfoPrintsEveryOptionAndTheTrays) {
-  const Json info = run_json({"info"});
-  const Json& options = info["options"];
+  Json info = run_json({"info"});
+  Json& options = info["options"];
   EXPECT_EQ(options["SysName"], "QM5150-OFFICE-2F");
   EXPECT_EQ(options["MemorySizeInKByte"], 1047552);
   EXPECT_EQ(options["MemorySizeInMByte"], 1023);
@@ -74,7 +83,7 @@ TEST_F(DvkctlPrinter, InfoPrintsEveryOptionAndTheTrays) {
     EXPECT_EQ(options[flag], true) << flag;
   }
   EXPECT_EQ(options["NumberOfInputTray"], 5);
-  const Json& trays = info["input_trays"];
+  Json& trays = info["input_trays"];
   ASSERT_EQ(trays.size(), 5u);
   EXPECT_EQ(trays[0]["InputTrayIndex"], 1);
   EXPECT_EQ(trays[0]["InputTrayName"], "Bypass tray");
@@ -84,16 +93,11 @@ TEST_F(DvkctlPrinter, InfoPrintsEveryOptionAndTheTrays) {
   EXPECT_EQ(trays[1]["InputTrayCurrentLevelInPercent"], 50);
   EXPECT_EQ(trays[2]["InputTrayMediaSize"], 10000);
 
-  const DvkctlRun text = run({"info"});
-  ASSERT_EQ(text.exit_code, 0) << describe(text);
-  for (const char* part :
-       {"SysName", "QM5150-OFFICE-2F", "Input trays", "MediaSize", "Bypass tray"}) {
-    EXPECT_TRUE(contains(text.out, part)) << part << "\n" << text.out;
-  }
+  expect_text({"info"}, {"SysName", "QM5150-OFFICE-2F", "Input trays", "MediaSize", "Bypass tray"});
 }
 
 TEST_F(DvkctlPrinter, StatusReadsEveryTable) {
-  const Json status = run_json({"status"});
+  Json status = run_json({"status"});
   EXPECT_EQ(status["storage"].size(), 3u);
   EXPECT_EQ(status["storage"][0]["storage_type_name"], "ram");
   EXPECT_EQ(status["devices"].size(), 9u);
@@ -108,18 +112,15 @@ TEST_F(DvkctlPrinter, StatusReadsEveryTable) {
   ASSERT_EQ(status["alerts"].size(), 2u);
   EXPECT_EQ(status["alerts"][0]["description"], "Cyan toner low");
 
-  const DvkctlRun text = run({"status"});
-  ASSERT_EQ(text.exit_code, 0) << describe(text);
-  for (const char* part :
-       {"lowToner", "Black toner", "] 80% (80 of 100)", "at least one remains", "Cyan toner low"}) {
-    EXPECT_TRUE(contains(text.out, part)) << part << "\n" << text.out;
-  }
+  expect_text({"status"}, {"lowToner", "Black toner", "] 80% (80 of 100)", "at least one remains",
+                           "Cyan toner low"});
 }
 
 TEST_F(DvkctlPrinter, JobsOfEachKind) {
   std::set<std::string> kept[3];
   for (int kind = 0; kind < 3; ++kind) {
-    for (const Json& job : run_json({"jobs", "--kind", std::to_string(kind)})["jobs"]) {
+    Json listed = run_json({"jobs", "--kind", std::to_string(kind)});
+    for (Json& job : listed["jobs"]) {
       kept[kind].insert(job["name"].get<std::string>());
       if (job["job_id"] == "00000012") {
         EXPECT_EQ(job["text_1"], "Printing");
@@ -131,15 +132,16 @@ TEST_F(DvkctlPrinter, JobsOfEachKind) {
             (std::set<std::string>{"quarterly-report.pdf", "badge-photo.jpg", "minutes.docx"}));
   EXPECT_EQ(kept[1], (std::set<std::string>{"quarterly-report.pdf", "badge-photo.jpg"}));
   EXPECT_EQ(kept[2], (std::set<std::string>{"minutes.docx"}));
-  const DvkctlRun text = run({"jobs"});
-  EXPECT_TRUE(contains(text.out, "Job 00000012  quarterly-report.pdf")) << describe(text);
+  expect_text({"jobs"}, {"Job 00000012  quarterly-report.pdf"});
 }
 
 TEST_F(DvkctlPrinter, CharsetAndCancel) {
-  const Json charset = run_json({"charset"});
+  Json charset = run_json({"charset"});
   EXPECT_EQ(charset["printer_character_set"], 106);
   EXPECT_EQ(charset["job_character_set"], 106);
+  expect_text({"charset"}, {"printer  106", "jobs     106"});
   EXPECT_EQ(run_json({"cancel", "00000012"})["cancelled"], true);
+  expect_text({"cancel", "00000013"}, {"Job 00000013 cancelled on " + agent_->address()});
 
   const DvkctlRun unknown = run({"cancel", "NOSUCHJOB"}, true);
   EXPECT_EQ(unknown.exit_code, 5) << describe(unknown);
@@ -150,17 +152,23 @@ TEST_F(DvkctlPrinter, DiscoverToTheAgentsAddress) {
   const DvkctlRun found = run_with_plugin(
       {"discover", "--address", agent_->address(), "--timeout", "300", "--retries", "0", "--json"});
   ASSERT_EQ(found.exit_code, 0) << describe(found);
-  const Json document = parsed_output(found);
+  Json document = parsed_output(found);
   ASSERT_EQ(document["count"], 1) << document;
   EXPECT_TRUE(contains(document["printers"][0]["address"].get<std::string>(), agent_->address()));
   EXPECT_EQ(document["printers"][0]["model_name"], "Quillmark 5150");
   EXPECT_EQ(document["printers"][0]["sys_object_id"], kSupportedOid);
+
+  const DvkctlRun text = run_with_plugin(
+      {"discover", "--address", agent_->address(), "--timeout", "300", "--retries", "0"});
+  EXPECT_TRUE(contains(text.out, ": 1 printer\n")) << describe(text);
+  EXPECT_TRUE(contains(text.out, "Quillmark 5150  " + std::string(kSupportedOid)))
+      << describe(text);
 }
 
 TEST_F(DvkctlPrinter, SnmpV3WithTheAdministratorsKeys) {
-  const Json charset = run_json({"charset", "--snmp", "v3", "--user", "qmadmin", "--auth-protocol",
-                                 "sha", "--auth-pass", "admin-auth-phrase", "--priv-protocol",
-                                 "aes", "--priv-pass", "admin-priv-phrase"});
+  Json charset = run_json({"charset", "--snmp", "v3", "--user", "qmadmin", "--auth-protocol", "sha",
+                           "--auth-pass", "admin-auth-phrase", "--priv-protocol", "aes",
+                           "--priv-pass", "admin-priv-phrase"});
   EXPECT_EQ(charset["printer_character_set"], 106);
 }
 
@@ -178,7 +186,7 @@ TEST_F(DvkctlErrors, ASilentAddressIsStatusThree) {
   const DvkctlRun run =
       run_with_plugin({"status", silent.text(), "--timeout", "100", "--retries", "1", "--json"});
   EXPECT_EQ(run.exit_code, 3) << describe(run);
-  const Json error = parsed_output(run)["error"];
+  Json error = parsed_output(run)["error"];
   EXPECT_EQ(error["code"], -203);
   EXPECT_EQ(error["message"], "no answer within 100 ms after 1 retry");
 
@@ -196,7 +204,7 @@ TEST_F(DvkctlErrors, AnotherModelIsStatusFour) {
   const DvkctlRun run =
       run_with_plugin({"info", other.address(), "--timeout", "300", "--retries", "1", "--json"});
   EXPECT_EQ(run.exit_code, 4) << describe(run);
-  const Json error = parsed_output(run)["error"];
+  Json error = parsed_output(run)["error"];
   EXPECT_EQ(error["call"], "DvkInitDeviceEx");
   EXPECT_EQ(error["code"], -2);
   EXPECT_EQ(error["message"],

@@ -103,10 +103,10 @@ TEST_P(DvkctlBadArguments, GetAUsageErrorObjectInJsonMode) {
   arguments.emplace_back("--json");
   const DvkctlRun run = run_with_plugin(arguments);
   EXPECT_EQ(run.exit_code, kUsageStatus) << describe(run);
-  const Json document = parsed_output(run);
+  Json document = parsed_output(run);
   ASSERT_TRUE(document.is_object()) << describe(run);
   EXPECT_TRUE(document.contains("command"));
-  const Json& error = document["error"];
+  Json& error = document["error"];
   EXPECT_EQ(error["kind"], "usage");
   EXPECT_EQ(error["exit_status"], kUsageStatus);
   EXPECT_TRUE(error["message"].is_string() && !error["message"].get<std::string>().empty());
@@ -142,13 +142,13 @@ TEST(DvkctlTransports, JsonNamesEachCodeAndWhetherItIsUsable) {
   const DvkctlRun run = run_with_plugin({"--json", "transports"});
   ASSERT_EQ(run.exit_code, 0) << describe(run);
   EXPECT_TRUE(run.err.empty()) << run.err;
-  const Json document = parsed_output(run);
+  Json document = parsed_output(run);
   ASSERT_TRUE(document.is_object()) << run.out;
   EXPECT_EQ(document["command"], "transports");
-  const Json& transports = document["transports"];
+  Json& transports = document["transports"];
   ASSERT_TRUE(transports.is_array());
   std::set<int> codes;
-  for (const Json& transport : transports) {
+  for (Json& transport : transports) {
     ASSERT_TRUE(transport["code"].is_number_integer()) << transport;
     ASSERT_TRUE(transport["name"].is_string()) << transport;
     ASSERT_TRUE(transport["description"].is_string()) << transport;
@@ -171,7 +171,7 @@ TEST(DvkctlLibrary, APathThatDoesNotExistIsStatusTwo) {
 
   const DvkctlRun json = run_dvkctl({"transports", "--library", missing, "--json"});
   EXPECT_EQ(json.exit_code, kLibraryStatus) << describe(json);
-  const Json document = parsed_output(json);
+  Json document = parsed_output(json);
   ASSERT_TRUE(document.is_object()) << describe(json);
   EXPECT_EQ(document["command"], "transports");
   EXPECT_EQ(document["error"]["kind"], "library");
@@ -182,7 +182,7 @@ TEST(DvkctlLibrary, APathThatDoesNotExistIsStatusTwo) {
 TEST(DvkctlLibrary, ALibraryWithoutTheExportsIsStatusTwo) {
   const DvkctlRun run = run_dvkctl({"--library", "libc.so.6", "--json", "transports"});
   EXPECT_EQ(run.exit_code, kLibraryStatus) << describe(run);
-  const Json document = parsed_output(run);
+  Json document = parsed_output(run);
   ASSERT_TRUE(document.is_object()) << describe(run);
   EXPECT_TRUE(contains(document["error"]["message"].get<std::string>(), "lacks DvkInit"))
       << document;
@@ -220,11 +220,11 @@ TEST_F(DvkctlPluginErrors, JsonModePrintsOnlyOneErrorObject) {
     EXPECT_EQ(run.signal, 0) << describe(run);
     EXPECT_GE(run.exit_code, 3) << describe(run);
     EXPECT_TRUE(run.err.empty()) << describe(run);
-    const Json document = parsed_output(run);
+    Json document = parsed_output(run);
     ASSERT_TRUE(document.is_object()) << describe(run);
     EXPECT_EQ(document["command"], command.front());
     EXPECT_FALSE(document.contains("printers") || document.contains("options"));
-    const Json& error = document["error"];
+    Json& error = document["error"];
     EXPECT_EQ(error["kind"], "plugin");
     ASSERT_TRUE(error["code"].is_number_integer()) << error;
     EXPECT_LT(error["code"].get<int>(), 0);

@@ -20,6 +20,7 @@ constexpr std::size_t kUserLength = 32;  // what an SNMPv3 target accepts
 constexpr std::size_t kPassPhraseLength = 63;
 constexpr std::size_t kContextLength = 511;
 constexpr std::size_t kJobIdLength = 255;
+// A mistyped time-out should not block for days.
 constexpr std::uint32_t kLongestTimeoutMs = 600000;
 constexpr std::uint32_t kMostRetries = 100;
 

@@ -50,7 +50,10 @@ std::optional<Failure> OptionReader::read(const OptionName& option, std::uint16_
       break;
     }
   }
-  if (failure) failure->message += " (option " + std::string(option.name) + ")";
+  if (failure) {
+    failure->message += ", asked for the option " + std::string(option.name);
+    if (option.per_tray) failure->message += " of input tray " + std::to_string(index + 1);
+  }
   return failure;
 }
 
