@@ -1,5 +1,8 @@
 #include "tools/dvkctl/host_handle.h"
 
+#include <string>
+#include <utility>
+
 namespace dvkctl {
 
 HostHandle::HostHandle(const PluginLibrary& library)
