@@ -4,52 +4,13 @@
 
 #include <string>
 
+#include "plugin/dvk_export_list.h"
 #include "plugin/dvk_plugin.h"
 
 // The plug-in as a host sees it: the library opened with dlopen and every
 // export looked up by name.
 class PluginLibrary {
  public:
-// clang-format off
-#define DVK_EXPORT_LIST(X) \
-  X(DvkInit) \
-  X(DvkUnInit) \
-  X(DvkCommandString) \
-  X(DvkCommandInteger) \
-  X(DvkFindDeviceSNMP) \
-  X(DvkFindDeviceSNMPEx) \
-  X(DvkFindAddFilter) \
-  X(DvkFindClearFilter) \
-  X(DvkFindResetPosition) \
-  X(DvkGetDeviceNext) \
-  X(DvkInitDevice) \
-  X(DvkInitDeviceEx) \
-  X(DvkIsSupportedOID) \
-  X(DvkRefreshOptions) \
-  X(DvkGetOptionValueBoolean) \
-  X(DvkGetOptionValueInteger) \
-  X(DvkGetOptionValueUInteger) \
-  X(DvkGetOptionValueString) \
-  X(DvkTransportAvailable) \
-  X(DvkGetNumberOfStorageInfo) \
-  X(DvkGetStorageInfo) \
-  X(DvkGetNumberOfDeviceInfo) \
-  X(DvkGetDeviceInfo) \
-  X(DvkGetPrinterInfo) \
-  X(DvkGetNumberOfInputTrayInfo) \
-  X(DvkGetInputTrayInfo) \
-  X(DvkGetNumberOfOutputTrayInfo) \
-  X(DvkGetOutputTrayInfo) \
-  X(DvkGetNumberOfTonerInfo) \
-  X(DvkGetTonerInfo) \
-  X(DvkGetNumberOfAlertInfo) \
-  X(DvkGetAlertInfo) \
-  X(DvkGetNumberOfJobInfo) \
-  X(DvkGetJobInfo) \
-  X(DvkCancelJob) \
-  X(DvkGetCharSet)
-  // clang-format on
-
 #define DVK_DECLARE_POINTER(name) decltype(&::name) name = nullptr;
   DVK_EXPORT_LIST(DVK_DECLARE_POINTER)
 #undef DVK_DECLARE_POINTER
