@@ -99,6 +99,12 @@ vex::Result DataGramSocket::receive(std::uint8_t* buffer, std::uint32_t capacity
   if (buffer == nullptr || received == nullptr || sender == nullptr) return vex::kInvalidArgument;
   *sender = nullptr;
   *received = 0;
+  if (handle_ < 0 || handle_ >= FD_SETSIZE) {
+    // An fd_set cannot hold this descriptor; setting its bit would write
+    // past the set.
+    logger()->log(vex::kLogError, "fail select(). WSAGetLastError()=%d", EBADF);
+    return vex::kReceiveFailed;
+  }
   fd_set readable;
   FD_ZERO(&readable);
   FD_SET(handle_, &readable);

@@ -4,6 +4,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <cstring>
 
 #include "framework/ownership.h"
 #include "framework/result_codes.h"
@@ -16,6 +17,12 @@ struct SocketAddressRecord {
 
   sockaddr* address() { return reinterpret_cast<sockaddr*>(&storage); }
   const sockaddr* address() const { return reinterpret_cast<const sockaddr*>(&storage); }
+  // Takes a record of `size` bytes (at most the storage's size).
+  void assign(const void* record, socklen_t size) {
+    storage = {};
+    std::memcpy(&storage, record, size);
+    length = size;
+  }
 };
 
 // A bound datagram socket of one transport protocol. Created opened by

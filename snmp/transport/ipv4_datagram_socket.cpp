@@ -24,9 +24,7 @@ bool Ipv4DataGramSocket::to_sockaddr(const IVexNetworkAddress* address,
   inet.sin_family = AF_INET;
   inet.sin_port = NVexSocketAPI::api().hton16(address->port());
   inet.sin_addr.s_addr = host;
-  record->storage = {};
-  std::memcpy(&record->storage, &inet, sizeof inet);
-  record->length = sizeof inet;
+  record->assign(&inet, sizeof inet);
   return true;
 }
 

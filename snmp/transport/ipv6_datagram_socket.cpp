@@ -94,9 +94,7 @@ bool Ipv6DataGramSocket::to_sockaddr(const IVexNetworkAddress* address,
   }
   const std::unique_ptr<addrinfo, void (*)(addrinfo*)> list(found, api.freeaddrinfo);
   if (found->ai_addr == nullptr || found->ai_addrlen > sizeof record->storage) return false;
-  record->storage = {};
-  std::memcpy(&record->storage, found->ai_addr, found->ai_addrlen);
-  record->length = found->ai_addrlen;
+  record->assign(found->ai_addr, found->ai_addrlen);
   return true;
 }
 

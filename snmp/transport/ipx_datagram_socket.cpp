@@ -34,9 +34,7 @@ bool IpxDataGramSocket::to_sockaddr(const IVexNetworkAddress* address,
   std::memcpy(&ipx.sipx_network, bytes, kNetworkBytes);
   std::memcpy(ipx.sipx_node, bytes + kNetworkBytes, sizeof ipx.sipx_node);
   ipx.sipx_port = NVexSocketAPI::api().hton16(address->port());
-  record->storage = {};
-  std::memcpy(&record->storage, &ipx, sizeof ipx);
-  record->length = sizeof ipx;
+  record->assign(&ipx, sizeof ipx);
   return true;
 }
 
