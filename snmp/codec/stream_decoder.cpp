@@ -1,12 +1,13 @@
 // The message, PDU and binding structure of the stream decoder; the values
 // are in stream_decoder_values.cpp.
+#include "snmp/codec/stream_decoder.h"
+
 #include <cstring>
 
 #include "logging/vex_log.h"
 #include "snmp/codec/ber_writer.h"
 #include "snmp/codec/codec_log.h"
 #include "snmp/codec/scratch_text.h"
-#include "snmp/codec/stream_decoder.h"
 #include "snmp/codec/trap_mapping.h"
 #include "snmp/model/vsn_community_target.h"
 #include "snmp/model/vsn_factory.h"

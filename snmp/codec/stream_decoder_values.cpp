@@ -49,7 +49,9 @@ constexpr std::uint32_t kArcsPerFirstValue = 40;
 
 // The first BER sub-identifier holds the first two arcs.
 char* write_first_arcs(char* out, std::uint32_t subid) {
-  const std::uint32_t first = subid < kArcsPerFirstValue ? 0 : subid < 2 * kArcsPerFirstValue ? 1 : 2;
+  const std::uint32_t first = subid < kArcsPerFirstValue       ? 0
+                              : subid < 2 * kArcsPerFirstValue ? 1
+                                                               : 2;
   out = vex::oid_arcs::write_decimal(out, first);
   *out++ = '.';
   return vex::oid_arcs::write_decimal(out, subid - kArcsPerFirstValue * first);

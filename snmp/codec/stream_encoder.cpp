@@ -1,9 +1,10 @@
 // The message, PDU and binding structure of the stream encoder; the values
 // are in stream_encoder_values.cpp.
+#include "snmp/codec/stream_encoder.h"
+
 #include <cstring>
 
 #include "framework/ownership.h"
-#include "snmp/codec/stream_encoder.h"
 #include "snmp/codec/trap_mapping.h"
 #include "snmp/model/vsn_community_target.h"
 #include "snmp/model/vsn_oid.h"

@@ -36,8 +36,7 @@ class TranslatorRegistry {
   vex::Result encode(IVsnPdu* pdu, IVsnSnmpTarget* target, PacketBuffer* buffer,
                      std::uint32_t* written);
   // No kind selected: -8; missing packet or buffer: -2.
-  vex::Result encode_packet(IVsnSnmpPacket* packet, PacketBuffer* buffer,
-                            std::uint32_t* written);
+  vex::Result encode_packet(IVsnSnmpPacket* packet, PacketBuffer* buffer, std::uint32_t* written);
   // Decodes the buffer's message into the caller's PDU and target; either may
   // be missing, then one is made (a target of `translate_type`) and dropped.
   vex::Result decode(PacketBuffer* buffer, IVsnPdu* pdu, IVsnSnmpTarget* target,
@@ -65,8 +64,8 @@ class TranslatorRegistry {
     std::unique_ptr<Entry> next;
   };
 
-  vex::Result run_decoder(IVsnSnmpPacket* packet, PacketBuffer* buffer,
-                          std::int32_t translate_type, bool header_only);
+  vex::Result run_decoder(IVsnSnmpPacket* packet, PacketBuffer* buffer, std::int32_t translate_type,
+                          bool header_only);
 
   mutable std::mutex mutex_;
   std::unique_ptr<Entry> first_;
