@@ -3,8 +3,6 @@
 namespace vex {
 namespace {
 
-constexpr std::uint8_t kLongForm = 0x80;
-constexpr std::uint8_t kSignBit = 0x80;
 constexpr std::uint32_t kUnsignedFiveOctets = 5;
 
 }  // namespace
@@ -31,7 +29,7 @@ Result BerReader::read_length(std::uint32_t* length) noexcept {
   return kOk;
 }
 
-Result BerReader::read_header(std::uint8_t tag, std::uint32_t* length) noexcept {
+Result BerReader::read_any_header(std::uint8_t tag, std::uint32_t* length) noexcept {
   *length = 0;
   std::uint8_t found = 0;
   const Result result = read_octet(&found);
@@ -40,7 +38,7 @@ Result BerReader::read_header(std::uint8_t tag, std::uint32_t* length) noexcept 
   return read_length(length);
 }
 
-Result BerReader::read_integer(std::uint32_t n, std::int32_t* value) noexcept {
+Result BerReader::read_any_integer(std::uint32_t n, std::int32_t* value) noexcept {
   *value = 0;
   if (n == 0) return kOk;
   std::uint8_t octet = 0;

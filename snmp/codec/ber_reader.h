@@ -18,6 +18,7 @@ class BerReader {
 
   const std::uint8_t* start() const noexcept { return start_; }
   const std::uint8_t* cursor() const noexcept { return cursor_; }
+  const std::uint8_t* end() const noexcept { return end_; }
   std::size_t remaining() const noexcept { return static_cast<std::size_t>(end_ - cursor_); }
   bool at_end() const noexcept { return cursor_ == end_; }
   bool exhausted() const noexcept { return exhausted_; }
@@ -50,14 +51,37 @@ class BerReader {
   // indefinite form is refused.
   Result read_length(std::uint32_t* length) noexcept;
   // The tag octet must be `tag`; then the length.
-  Result read_header(std::uint8_t tag, std::uint32_t* length) noexcept;
+  Result read_header(std::uint8_t tag, std::uint32_t* length) noexcept {
+    if (end_ - cursor_ >= 2 && cursor_[0] == tag && cursor_[1] < kLongForm) {
+      *length = cursor_[1];
+      cursor_ += 2;
+      return kOk;
+    }
+    return read_any_header(tag, length);
+  }
   // `n` content octets of a signed number, sign-extended; five octets must
   // open with 0x00; more than five keep the low 32 bits.
-  Result read_integer(std::uint32_t n, std::int32_t* value) noexcept;
+  Result read_integer(std::uint32_t n, std::int32_t* value) noexcept {
+    if (n - 1 < 4 && static_cast<std::size_t>(end_ - cursor_) >= n) {
+      std::uint32_t bits = (cursor_[0] & kSignBit) != 0 ? ~std::uint32_t{0} : 0;
+      for (const std::uint8_t* last = cursor_ + n; cursor_ != last; ++cursor_) {
+        bits = (bits << 8) | *cursor_;
+      }
+      *value = static_cast<std::int32_t>(bits);
+      return kOk;
+    }
+    return read_any_integer(n, value);
+  }
   // Lends the next `n` bytes and steps over them.
   Result take_bytes(std::uint32_t n, const std::uint8_t** bytes) noexcept;
 
  private:
+  static constexpr std::uint8_t kLongForm = 0x80;
+  static constexpr std::uint8_t kSignBit = 0x80;
+
+  Result read_any_header(std::uint8_t tag, std::uint32_t* length) noexcept;
+  Result read_any_integer(std::uint32_t n, std::int32_t* value) noexcept;
+
   const std::uint8_t* start_;
   const std::uint8_t* cursor_;
   const std::uint8_t* end_;

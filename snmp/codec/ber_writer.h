@@ -62,6 +62,17 @@ class BerWriter {
     base_[position_] = octet;
   }
 
+  // Room for n octets in front of the position, to be filled first to last;
+  // null (and the overflow flag set) when they do not fit.
+  std::uint8_t* reserve(std::size_t n) noexcept {
+    position_ -= static_cast<std::ptrdiff_t>(n);
+    if (position_ < 0) {
+      overflow_ = true;
+      return nullptr;
+    }
+    return base_ + position_;
+  }
+
   void prepend_bytes(const std::uint8_t* bytes, std::size_t n) noexcept {
     position_ -= static_cast<std::ptrdiff_t>(n);
     if (position_ < 0) {
@@ -89,27 +100,26 @@ class BerWriter {
   // Length and tag in front of `content` octets already written; answers the
   // length of the whole element.
   std::uint32_t prepend_header(std::uint8_t tag, std::uint32_t content) noexcept {
+    if (content < 0x80U) {
+      std::uint8_t* header = reserve(2);
+      if (header != nullptr) {
+        header[0] = tag;
+        header[1] = static_cast<std::uint8_t>(content);
+      }
+      return content + 2;
+    }
     const std::uint32_t header = prepend_length(content) + 1;
     prepend_octet(tag);
     return header + content;
   }
 
-  // Base 128, continuation bit on every octet but the last.
-  std::uint32_t prepend_subid(std::uint32_t value) noexcept {
-    prepend_octet(static_cast<std::uint8_t>(value & 0x7FU));
-    std::uint32_t count = 1;
-    for (value >>= 7; value != 0; value >>= 7) {
-      prepend_octet(static_cast<std::uint8_t>(ber::kMore | (value & 0x7FU)));
-      ++count;
-    }
-    return count;
-  }
-
   // The low-order `count` octets of the value, big-endian; octets beyond the
   // fourth are 0x00.
   void prepend_number(std::uint32_t value, std::uint32_t count) noexcept {
-    for (std::uint32_t i = 0; i < count; ++i) {
-      prepend_octet(i < 4 ? static_cast<std::uint8_t>(value >> (8 * i)) : std::uint8_t{0});
+    std::uint8_t* out = reserve(count);
+    if (out == nullptr) return;
+    for (std::uint32_t k = 0; k < count; ++k) {  // k-th octet from the least significant
+      out[count - 1 - k] = k < 4 ? static_cast<std::uint8_t>(value >> (8 * k)) : std::uint8_t{0};
     }
   }
 

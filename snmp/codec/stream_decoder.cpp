@@ -7,7 +7,7 @@
 #include "logging/vex_log.h"
 #include "snmp/codec/ber_writer.h"
 #include "snmp/codec/codec_log.h"
-#include "snmp/codec/scratch_text.h"
+#include "snmp/codec/scratch_area.h"
 #include "snmp/codec/trap_mapping.h"
 #include "snmp/model/vsn_community_target.h"
 #include "snmp/model/vsn_factory.h"
@@ -120,10 +120,20 @@ Result StreamMessageDecoder::visit_community_target(IVsnCommunityTarget* target)
   if (vex::succeeded(result)) result = reader_->take_bytes(length, &bytes);
   if (vex::failed(result)) return result;
   // The community is a text: it ends at its first zero octet, if it holds one.
+  const void* zero = length != 0 ? std::memchr(bytes, 0, length) : nullptr;
+  const std::size_t text_length =
+      zero != nullptr ? static_cast<std::size_t>(static_cast<const std::uint8_t*>(zero) - bytes)
+                      : length;
+  // An answer carries the community of its request: the target holds it already.
+  const char* held = target->community();
+  if (held != nullptr && std::strlen(held) == text_length &&
+      std::memcmp(held, bytes, text_length) == 0) {
+    return kOk;
+  }
   vex::ScratchText community;
-  if (!community.reserve(length)) return vex::kOutOfMemory;
-  if (length != 0) std::memcpy(community.data(), bytes, length);
-  community.data()[length] = '\0';
+  if (!community.reserve(text_length)) return vex::kOutOfMemory;
+  if (text_length != 0) std::memcpy(community.data(), bytes, text_length);
+  community.data()[text_length] = '\0';
   return target->set_community(community.data());
 }
 
@@ -279,7 +289,7 @@ Result StreamMessageDecoder::decode_varbind(IVsnVarBind* binding) {
       binding->name(), &result, [](Result* err) { return vsn_create_oid(err); },
       [binding](IVsnOid* made) { binding->set_name(made); });
   if (name == nullptr) return result;
-  result = decode_oid(name);
+  result = decode_name(name);
   if (vex::succeeded(result)) result = decode_value(binding);
   if (vex::failed(result)) return result;
   if (reader_->consumed_since(mark) != length) {

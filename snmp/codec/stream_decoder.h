@@ -5,6 +5,7 @@
 
 #include "snmp/codec/ber_reader.h"
 #include "snmp/codec/message_decoder.h"
+#include "snmp/codec/name_decoder.h"
 #include "snmp/model/vsn_value_visitor.h"
 
 class IVsnOid;
@@ -48,8 +49,10 @@ class StreamMessageDecoder final : public MessageDecoder, public IVsnValueVisito
   vex::Result decode_message_header();
   vex::Result attach_target(IVsnSnmpPacket* packet);
   vex::Result read_integer_element(std::int32_t* value);
+  vex::Result read_oid_contents(const std::uint8_t** contents, std::uint32_t* length);
   vex::Result decode_oid(IVsnOid* oid);
-  vex::Result read_subid(std::uint32_t* subid);
+  vex::Result decode_name(IVsnOid* oid);
+  vex::Result set_oid_text(IVsnOid* oid, const std::uint8_t* at, std::uint32_t length);
   vex::Result decode_value(IVsnVarBind* binding);
   vex::Result decode_trap_oid(IVsnPdu* pdu, std::int32_t generic, std::int32_t specific);
   vex::Result skip_agent_address();
@@ -59,4 +62,5 @@ class StreamMessageDecoder final : public MessageDecoder, public IVsnValueVisito
   std::int32_t translate_type_ = -1;
   bool header_only_ = false;
   std::optional<vex::BerReader> reader_;
+  vex::NameDecoder names_;
 };

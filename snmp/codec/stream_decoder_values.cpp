@@ -1,13 +1,12 @@
 // The value elements of the stream decoder, one visitor operation a class,
 // and the binding's value chosen by its tag.
-#include <algorithm>
 #include <cstdint>
 #include <limits>
 
 #include "snmp/codec/ber_writer.h"
 #include "snmp/codec/codec_log.h"
 #include "snmp/codec/oid_arcs.h"
-#include "snmp/codec/scratch_text.h"
+#include "snmp/codec/scratch_area.h"
 #include "snmp/codec/stream_decoder.h"
 #include "snmp/model/vsn_factory.h"
 #include "snmp/model/vsn_oid.h"
@@ -44,18 +43,7 @@ bool is_value_tag(std::uint8_t t) {
   }
 }
 
-constexpr std::uint8_t kMoreOctets = 0x80;
-constexpr std::uint32_t kArcsPerFirstValue = 40;
-
-// The first BER sub-identifier holds the first two arcs.
-char* write_first_arcs(char* out, std::uint32_t subid) {
-  const std::uint32_t first = subid < kArcsPerFirstValue       ? 0
-                              : subid < 2 * kArcsPerFirstValue ? 1
-                                                               : 2;
-  out = vex::oid_arcs::write_decimal(out, first);
-  *out++ = '.';
-  return vex::oid_arcs::write_decimal(out, subid - kArcsPerFirstValue * first);
-}
+const char* const kOidCutOff = "decode error. oid format is wrong.";
 
 }  // namespace
 
@@ -80,41 +68,51 @@ Result StreamMessageDecoder::read_integer_element(std::int32_t* value) {
   return reader_->read_integer(length, value);
 }
 
-Result StreamMessageDecoder::read_subid(std::uint32_t* subid) {
-  std::uint32_t value = 0;
-  std::uint8_t octet = 0;
-  do {
-    const Result result = reader_->read_octet(&octet);
-    if (vex::failed(result)) return result;
-    value = (value << 7) | (octet & 0x7FU);
-  } while ((octet & kMoreOctets) != 0);
-  *subid = value;
-  return kOk;
+Result StreamMessageDecoder::read_oid_contents(const std::uint8_t** contents,
+                                               std::uint32_t* length) {
+  const Result result = reader_->read_header(ber::kObjectId, length);
+  if (vex::failed(result) || *length == 0) return result;
+  // Sub-identifiers are read past the element's length until one ends: one
+  // that the data cuts off makes a malformed identifier, one that ends after
+  // the element's last octet spoils the element's length.
+  if (*length > reader_->remaining()) return vex::refuse(kOidCutOff);
+  reader_->take_bytes(*length, contents);
+  const std::uint8_t* stop = *contents + *length;
+  if ((stop[-1] & vex::oid_arcs::kMore) == 0) return kOk;
+  const std::uint8_t* last = stop;
+  while (last != reader_->end() && (*last & vex::oid_arcs::kMore) != 0) ++last;
+  return last == reader_->end() ? vex::refuse(kOidCutOff) : vex::kUndecodable;
 }
 
 Result StreamMessageDecoder::decode_oid(IVsnOid* oid) {
   oid->clear();
+  const std::uint8_t* at = nullptr;
   std::uint32_t length = 0;
-  Result result = reader_->read_header(ber::kObjectId, &length);
+  const Result result = read_oid_contents(&at, &length);
   if (vex::failed(result) || length == 0) return result;
-  // Every sub-identifier takes one octet at least, and none is read past the data.
-  const auto most = static_cast<std::uint32_t>(std::min<std::size_t>(length, reader_->remaining()));
+  return set_oid_text(oid, at, length);
+}
+
+Result StreamMessageDecoder::decode_name(IVsnOid* oid) {
+  oid->clear();
+  const std::uint8_t* at = nullptr;
+  std::uint32_t length = 0;
+  const Result result = read_oid_contents(&at, &length);
+  if (vex::failed(result) || length == 0) return result;
+  const std::string_view text = names_.decode(at, length);
+  if (text.empty()) return set_oid_text(oid, at, length);
+  return oid->set_bytes(reinterpret_cast<const std::uint8_t*>(text.data()),
+                        static_cast<std::int32_t>(text.size()));
+}
+
+Result StreamMessageDecoder::set_oid_text(IVsnOid* oid, const std::uint8_t* at,
+                                          std::uint32_t length) {
   vex::ScratchText text;
-  if (!text.reserve(vex::oid_arcs::max_text_length(most))) return vex::kOutOfMemory;
-  char* out = text.data();
-  const std::uint8_t* mark = reader_->cursor();
-  while (reader_->consumed_since(mark) < length) {
-    std::uint32_t subid = 0;
-    if (vex::failed(read_subid(&subid))) return vex::refuse("decode error. oid format is wrong.");
-    // A sub-identifier that runs past the element's length spoils it.
-    if (reader_->consumed_since(mark) > length) return vex::kUndecodable;
-    if (out == text.data()) {
-      out = write_first_arcs(out, subid);
-    } else {
-      *out++ = '.';
-      out = vex::oid_arcs::write_decimal(out, subid);
-    }
-  }
+  if (!text.reserve(vex::oid_arcs::max_text_length(length))) return vex::kOutOfMemory;
+  // The last octet ends a sub-identifier, so none runs past `stop`.
+  const std::uint8_t* stop = at + length;
+  char* out = vex::oid_arcs::write_first_arcs(text.data(), vex::oid_arcs::next_subid(&at));
+  while (at != stop) out = vex::oid_arcs::write_next_arc(out, &at);
   return oid->set_bytes(reinterpret_cast<const std::uint8_t*>(text.data()),
                         static_cast<std::int32_t>(out - text.data()));
 }

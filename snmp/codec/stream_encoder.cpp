@@ -138,7 +138,7 @@ Result StreamMessageEncoder::encode_varbind(IVsnVarBind* binding) {
   Result result = binding->value()->accept(this);
   if (vex::failed(result)) return result;
   const std::uint32_t value_length = element_length_;
-  result = visit_oid(binding->name());
+  result = encode_name(binding->name());
   if (vex::failed(result)) return result;
   element_length_ = writer_->prepend_header(ber::kSequence, value_length + element_length_);
   return fits();

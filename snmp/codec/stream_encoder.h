@@ -6,7 +6,10 @@
 
 #include "snmp/codec/ber_writer.h"
 #include "snmp/codec/message_encoder.h"
+#include "snmp/codec/name_encoder.h"
 #include "snmp/model/vsn_value_visitor.h"
+
+class IVsnOid;
 
 // The BER encoder of the "TransStream" translator. It writes backwards: the
 // bindings from the last to the first, then the PDU header, then the message
@@ -44,6 +47,7 @@ class StreamMessageEncoder final : public MessageEncoder, public IVsnValueVisito
 
  private:
   vex::Result encode_oid_text(std::string_view text);
+  vex::Result encode_name(const IVsnOid* name);
   void encode_integer(std::int32_t value);
   // Closes a constructed element whose contents began at `mark`.
   vex::Result close_sequence(std::uint8_t tag, std::ptrdiff_t mark);
@@ -54,4 +58,5 @@ class StreamMessageEncoder final : public MessageEncoder, public IVsnValueVisito
   std::uint32_t bindings_written_ = 0;
   std::optional<vex::BerWriter> writer_;
   std::uint32_t element_length_ = 0;
+  vex::NameEncoder names_;
 };

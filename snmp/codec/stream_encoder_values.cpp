@@ -1,6 +1,7 @@
 // The value elements of the stream encoder, one visitor operation a class.
 #include "logging/vex_log.h"
 #include "snmp/codec/oid_arcs.h"
+#include "snmp/codec/scratch_area.h"
 #include "snmp/codec/stream_encoder.h"
 #include "snmp/model/vsn_oid.h"
 #include "snmp/model/vsn_value.h"
@@ -17,18 +18,29 @@ std::uint8_t own_tag(const IVsnValue* value) { return static_cast<std::uint8_t>(
 }  // namespace
 
 Result StreamMessageEncoder::encode_oid_text(std::string_view text) {
-  const std::uint32_t n = vex::oid_arcs::count(text);
-  if (n == 1) {
-    vex_snmp_logger()->log(vex::kLogError, "encode error:oid size is 1.");
-    return kInvalidArgument;
-  }
   std::uint32_t content = 0;
-  if (n != 0) {
-    vex::oid_arcs::ReverseReader arcs(text);
-    for (std::uint32_t k = n; k > 2; --k) content += writer_->prepend_subid(arcs.take_last());
-    content += writer_->prepend_subid(arcs.first_pair());
+  if (!text.empty()) {
+    if (text.find('.') == std::string_view::npos) {
+      vex_snmp_logger()->log(vex::kLogError, "encode error:oid size is 1.");
+      return kInvalidArgument;
+    }
+    vex::ScratchBytes ber;
+    if (!ber.reserve(vex::oid_arcs::max_ber_length(text.size()))) return vex::kOutOfMemory;
+    content = static_cast<std::uint32_t>(vex::oid_arcs::to_ber(text, ber.data()));
+    writer_->prepend_bytes(ber.data(), content);
   }
   element_length_ = writer_->prepend_header(ber::kObjectId, content);
+  return kOk;
+}
+
+Result StreamMessageEncoder::encode_name(const IVsnOid* name) {
+  const std::string_view text = name->text();
+  if (text.find('.') == std::string_view::npos) return encode_oid_text(text);
+  const std::span<const std::uint8_t> contents = names_.encode(text);
+  if (contents.empty()) return encode_oid_text(text);
+  writer_->prepend_bytes(contents.data(), contents.size());
+  element_length_ =
+      writer_->prepend_header(ber::kObjectId, static_cast<std::uint32_t>(contents.size()));
   return kOk;
 }
 

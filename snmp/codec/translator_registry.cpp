@@ -2,6 +2,7 @@
 
 #include <cstring>
 #include <new>
+#include <utility>
 
 #include "framework/ownership.h"
 #include "framework/process_wide.h"
@@ -11,6 +12,7 @@
 #include "snmp/model/model_heap.h"
 #include "snmp/model/vsn_packet.h"
 #include "snmp/model/vsn_pdu.h"
+#include "snmp/model/vsn_target.h"
 
 using vex::kInvalidArgument;
 using vex::kOk;
@@ -27,27 +29,56 @@ vex::ProcessWide<TranslatorRegistry> registry;
   return vex::succeeded(TranslatorRegistry::instance()->register_factory(&trans_stream_factory()));
 }();
 
-// Puts the caller's PDU and target into a packet for one call and takes
-// them back out when it goes; what the packet made in their place stays in
-// it and goes with it.
-class LentToPacket {
+// The packet of one registry call, made on the caller's stack: it lends the
+// caller's PDU and target to the translator and owns only what the
+// translator makes where the caller gave none.
+class CallPacket final : public IVsnSnmpPacket {
  public:
-  LentToPacket(IVsnSnmpPacket* packet, IVsnPdu* pdu, IVsnSnmpTarget* target)
-      : packet_(packet), pdu_(pdu), target_(target) {
-    packet_->set_pdu(pdu);
-    packet_->set_target(target);
+  CallPacket(IVsnPdu* pdu, IVsnSnmpTarget* target) noexcept : pdu_(pdu), target_(target) {}
+  CallPacket(const CallPacket&) = delete;
+  CallPacket& operator=(const CallPacket&) = delete;
+
+  void destroy() override {}
+  IVsnSnmpPacket* clone(Result* err) const override {
+    Owned<IVsnSnmpPacket> copy(vsn_create_packet(err));
+    if (copy == nullptr) return nullptr;
+    if (pdu_ != nullptr) copy->set_pdu(pdu_->clone(err));
+    if (target_ != nullptr) copy->set_target(target_->clone(err));
+    const bool complete = (pdu_ == nullptr || copy->pdu() != nullptr) &&
+                          (target_ == nullptr || copy->target() != nullptr);
+    return complete ? copy.release() : nullptr;
   }
-  ~LentToPacket() {
-    if (pdu_ != nullptr) packet_->take_pdu();
-    if (target_ != nullptr) packet_->take_target();
+  bool equals(const IVsnSnmpPacket* other) const override {
+    if (other == nullptr) return false;
+    const bool same_pdu = pdu_ != nullptr ? pdu_->equals(other->pdu()) : other->pdu() == nullptr;
+    const bool same_target =
+        target_ != nullptr ? target_->equals(other->target()) : other->target() == nullptr;
+    return same_pdu && same_target;
   }
-  LentToPacket(const LentToPacket&) = delete;
-  LentToPacket& operator=(const LentToPacket&) = delete;
+  void set_target(IVsnSnmpTarget* target) override {
+    made_target_.reset(target);
+    target_ = target;
+  }
+  void set_pdu(IVsnPdu* pdu) override {
+    made_pdu_.reset(pdu);
+    pdu_ = pdu;
+  }
+  IVsnSnmpTarget* take_target() override {
+    made_target_.release();
+    return std::exchange(target_, nullptr);
+  }
+  IVsnPdu* take_pdu() override {
+    made_pdu_.release();
+    return std::exchange(pdu_, nullptr);
+  }
+  IVsnSnmpTarget* target() const override { return target_; }
+  IVsnPdu* pdu() const override { return pdu_; }
 
  private:
-  IVsnSnmpPacket* packet_;
   IVsnPdu* pdu_;
   IVsnSnmpTarget* target_;
+  Owned<IVsnPdu> made_pdu_;
+  Owned<IVsnSnmpTarget> made_target_;
 };
 
 }  // namespace
@@ -94,11 +125,8 @@ Result TranslatorRegistry::register_factory(TranslatorFactory* factory) {
 
 Result TranslatorRegistry::encode(IVsnPdu* pdu, IVsnSnmpTarget* target, PacketBuffer* buffer,
                                   std::uint32_t* written) {
-  Result result = kOk;
-  const Owned<IVsnSnmpPacket> packet(vsn_create_packet(&result));
-  if (packet == nullptr) return result;
-  const LentToPacket lent(packet.get(), pdu, target);
-  return encode_packet(packet.get(), buffer, written);
+  CallPacket packet(pdu, target);
+  return encode_packet(&packet, buffer, written);
 }
 
 Result TranslatorRegistry::encode_packet(IVsnSnmpPacket* packet, PacketBuffer* buffer,
@@ -117,11 +145,8 @@ Result TranslatorRegistry::encode_packet(IVsnSnmpPacket* packet, PacketBuffer* b
 
 Result TranslatorRegistry::decode(PacketBuffer* buffer, IVsnPdu* pdu, IVsnSnmpTarget* target,
                                   std::int32_t translate_type) {
-  Result result = kOk;
-  const Owned<IVsnSnmpPacket> packet(vsn_create_packet(&result));
-  if (packet == nullptr) return result;
-  const LentToPacket lent(packet.get(), pdu, target);
-  return decode_packet(packet.get(), buffer, translate_type);
+  CallPacket packet(pdu, target);
+  return decode_packet(&packet, buffer, translate_type);
 }
 
 Result TranslatorRegistry::decode_packet(IVsnSnmpPacket* packet, PacketBuffer* buffer,
@@ -134,13 +159,11 @@ Result TranslatorRegistry::peek(PacketBuffer* buffer, std::int32_t* error_status
   if (buffer == nullptr || error_status == nullptr || request_id == nullptr) {
     return kInvalidArgument;
   }
-  Result result = kOk;
-  const Owned<IVsnSnmpPacket> packet(vsn_create_packet(&result));
-  if (packet == nullptr) return result;
-  result = run_decoder(packet.get(), buffer, translate_type, true);
+  CallPacket packet(nullptr, nullptr);
+  const Result result = run_decoder(&packet, buffer, translate_type, true);
   if (vex::failed(result)) return result;
-  *request_id = packet->pdu()->request_id();
-  *error_status = packet->pdu()->error_status();
+  *request_id = packet.pdu()->request_id();
+  *error_status = packet.pdu()->error_status();
   return kOk;
 }
 
