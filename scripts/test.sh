@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # The whole test run: bootstrap, style checks, then configure, build and run
-# CTest for the warning-clean build and for the sanitizer builds.
+# CTest for the warning-clean build and for the sanitizer builds, then a
+# bounded fuzz run of the codec.
 #   DVK_BUILDS   builds to run (default: "ci asan tsan")
 #   DVK_LABELS   CTest label regex to run (default: all)
 set -euo pipefail
@@ -22,6 +23,9 @@ for preset in $builds; do
   echo "== test $preset"
   ctest --preset "$preset" -j "$jobs" "${label_args[@]}"
 done
+
+# The codec's fuzz target, for a bounded time (DVK_FUZZ_SECONDS, default 60).
+bash scripts/fuzz.sh
 
 if [[ " $builds " == *" ci "* ]]; then
   bash scripts/check-tidy.sh build/ci

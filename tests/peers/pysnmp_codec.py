@@ -16,6 +16,10 @@ SNMPv1 trap (kind "trap"), "enterprise", "agent_addr", "generic", "specific", "t
 in place of the three request fields. Tags are the BER tag numbers; values are numbers for
 the integer types, lowercase hex for OCTET STRING, Opaque and IpAddress, dotted text for
 OBJECT IDENTIFIER and null for NULL and the three exceptions (0x80, 0x81, 0x82).
+
+pyasn1 writes every negative power of two with one octet too many (-128 as ff 80), so
+-2147483648 goes out as the five octets ff 80 00 00 00, a form BER does not allow; decoders
+that check the five-octet form refuse such messages.
 """
 import json
 import random
