@@ -41,7 +41,7 @@ std::set<std::pair<std::string, std::string>> ask_all(const TestNetwork& net,
         }
         const auto request = wire::encode(wire::request(wire::kGet, 21, {"1.3.6.1.2.1.1.2.0"}));
         ASSERT_TRUE(client.send_to(destination, 161, request, net.client().interface));
-        for (const auto& datagram : client.receive_all(milliseconds(500))) {
+        for (const auto& datagram : client.receive_all(milliseconds(1500))) {
           const auto answer = wire::decode(datagram.bytes);
           if (answer && answer->request_id == 21 && !answer->bindings.empty()) {
             answers.emplace(datagram.from, answer->bindings[0].value.as_object_id());
