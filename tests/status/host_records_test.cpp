@@ -14,8 +14,8 @@ using namespace status_test;
 const std::string kStorageType = "1.3.6.1.2.1.25.2.1";
 
 template <class Record, class Convert>
-Record convert_row(Convert convert, const RowSpec& spec, vex::Result expected = vex::kOk) {
-  const vex::StatusRow row = build(spec);
+Record convert_row(Convert convert, const RowSpec& layout, vex::Result expected = vex::kOk) {
+  const vex::StatusRow row = build(layout);
   auto record = dirty<Record>();
   EXPECT_EQ(convert(row, &record), expected);
   return record;

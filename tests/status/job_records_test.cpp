@@ -182,11 +182,11 @@ TEST_F(JobRecordTest, FailsWhenTheIdentifierIndexHoldsNoOctet) {
 }
 
 TEST_F(JobRecordTest, LooksNothingUpForCellsTheRowLacks) {
-  RowSpec spec = job_row("1.3.6.1.4.1.253.8.58.2.4", 4, "5.1.65.66");
-  spec[6].name = kJob + ".6.1.1.7.5.12";  // past its column
-  spec.resize(8);
-  spec.erase(spec.begin() + 7);  // no identifier column either
-  const vex::StatusRow row = build(spec);
+  RowSpec layout = job_row("1.3.6.1.4.1.253.8.58.2.4", 4, "5.1.65.66");
+  layout[6].name = kJob + ".6.1.1.7.5.12";  // past its column
+  layout.resize(8);
+  layout.erase(layout.begin() + 7);  // no identifier column either
+  const vex::StatusRow row = build(layout);
   auto record = dirty<DvkJobInfo>();
   ASSERT_EQ(vex::job_record(row, 106, texts, &record), vex::kOk);
   EXPECT_EQ(texts.asked, std::vector<std::string>{kTexts + ".5.3.106"});

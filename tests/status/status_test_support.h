@@ -43,25 +43,26 @@ inline RowSpec row_at(const vex::TableColumns& table, const std::string& index,
   return row;
 }
 
-inline vex::StatusCell build_cell(const CellSpec& spec) {
+inline vex::StatusCell build_cell(const CellSpec& layout) {
   vex::StatusCell cell;
-  cell.name.reset(vsn_create_oid_text(spec.name.c_str()));
-  EXPECT_NE(cell.name, nullptr) << spec.name;
-  cell.value.reset(vsn_create_value(spec.value.tag));
-  EXPECT_NE(cell.value, nullptr) << spec.value.tag;
-  if (cell.value == nullptr || spec.value.tag == vex::tag::kNull) return cell;
+  cell.name.reset(vsn_create_oid_text(layout.name.c_str()));
+  EXPECT_NE(cell.name, nullptr) << layout.name;
+  cell.value.reset(vsn_create_value(layout.value.tag));
+  EXPECT_NE(cell.value, nullptr) << layout.value.tag;
+  if (cell.value == nullptr || layout.value.tag == vex::tag::kNull) return cell;
   const vex::Result set =
-      spec.value.tag == vex::tag::kOctetString
-          ? cell.value->set_bytes(reinterpret_cast<const std::uint8_t*>(spec.value.content.data()),
-                                  static_cast<std::int32_t>(spec.value.content.size()))
-          : cell.value->set_text(spec.value.content.c_str());
-  EXPECT_EQ(set, vex::kOk) << spec.value.content;
+      layout.value.tag == vex::tag::kOctetString
+          ? cell.value->set_bytes(
+                reinterpret_cast<const std::uint8_t*>(layout.value.content.data()),
+                static_cast<std::int32_t>(layout.value.content.size()))
+          : cell.value->set_text(layout.value.content.c_str());
+  EXPECT_EQ(set, vex::kOk) << layout.value.content;
   return cell;
 }
 
-inline vex::StatusRow build(const RowSpec& spec) {
+inline vex::StatusRow build(const RowSpec& layout) {
   vex::StatusRow row;
-  for (const CellSpec& cell : spec) row.push_back(build_cell(cell));
+  for (const CellSpec& cell : layout) row.push_back(build_cell(cell));
   return row;
 }
 
