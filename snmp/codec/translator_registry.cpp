@@ -64,11 +64,12 @@ class CallPacket final : public IVsnSnmpPacket {
     pdu_ = pdu;
   }
   IVsnSnmpTarget* take_target() override {
-    made_target_.release();
+    // Ownership goes back to the caller with the pointer handed out below.
+    static_cast<void>(made_target_.release());
     return std::exchange(target_, nullptr);
   }
   IVsnPdu* take_pdu() override {
-    made_pdu_.release();
+    static_cast<void>(made_pdu_.release());
     return std::exchange(pdu_, nullptr);
   }
   IVsnSnmpTarget* target() const override { return target_; }
