@@ -122,11 +122,11 @@ inline char* write_decimal(char* out, std::uint32_t v) noexcept {
   char* digit = out + n;
   while (v >= 100) {
     digit -= 2;
-    std::memcpy(digit, kDigitPairs + 2 * (v % 100), 2);
+    std::memcpy(digit, kDigitPairs + std::size_t{2} * (v % 100), 2);
     v /= 100;
   }
   if (v >= 10) {
-    std::memcpy(digit - 2, kDigitPairs + 2 * v, 2);
+    std::memcpy(digit - 2, kDigitPairs + std::size_t{2} * v, 2);
   } else {
     digit[-1] = static_cast<char>('0' + v);
   }
