@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <limits>
 
-#include "snmp/codec/ber_writer.h"
+#include "snmp/codec/ber_tags.h"
 #include "snmp/codec/codec_log.h"
 #include "snmp/codec/oid_arcs.h"
 #include "snmp/codec/scratch_area.h"
