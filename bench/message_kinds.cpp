@@ -19,9 +19,18 @@ IVsnValue* octets(const std::string& text, std::int32_t t = tag::kOctetString) {
   return value;
 }
 
-IVsnValue* number(std::uint32_t n, std::int32_t t) {
+IVsnValue* number(std::int64_t n, std::int32_t t) {
   return t == tag::kInteger ? vsn_create_value_long(static_cast<std::int32_t>(n), t, nullptr)
-                            : vsn_create_value_ulong(n, t, nullptr);
+                            : vsn_create_value_ulong(static_cast<std::uint32_t>(n), t, nullptr);
+}
+
+// prefix.a.b
+std::string name_of(const std::string& prefix, int a, int b) {
+  std::string name = prefix;
+  name += std::to_string(a);
+  name += '.';
+  name += std::to_string(b);
+  return name;
 }
 
 IVsnValue* oid(const std::string& text) {
@@ -65,7 +74,6 @@ vex::Owned<IVsnPdu> copy_of(const vex::Owned<IVsnPdu>& pdu) {
 MessageKind table_row() {
   auto pdu = pdu_of(vex::pdu_type::kResponse, 1234568);
   const std::string column = "1.3.6.1.2.1.43.11.1.1.";
-  const std::string row = ".1.3";
   IVsnValue* values[15] = {number(3, tag::kInteger),
                            number(1, tag::kInteger),
                            oid("1.3.6.1.2.1.43.11.1.1.0"),
@@ -81,7 +89,7 @@ MessageKind table_row() {
                            number(8640000, tag::kTimeTicks),
                            number(-2, tag::kInteger),
                            octets("toner")};
-  for (int c = 0; c < 15; ++c) add(pdu.get(), column + std::to_string(c + 1) + row, values[c]);
+  for (int c = 0; c < 15; ++c) add(pdu.get(), name_of(column, c + 1, 1) + ".3", values[c]);
   auto copy = copy_of(pdu);
   return {"15-column table row response", std::move(pdu), std::move(copy),
           target_of(vex::snmp_version::kV1)};
@@ -124,7 +132,7 @@ MessageKind mixed_response() {
         value = vsn_create_value(tag::kNoSuchInstance, nullptr);
         break;
     }
-    add(pdu.get(), prefix + std::to_string(i % 10 + 1) + "." + std::to_string(i / 10 + 1), value);
+    add(pdu.get(), name_of(prefix, i % 10 + 1, i / 10 + 1), value);
   }
   auto copy = copy_of(pdu);
   return {"60-binding response of mixed types", std::move(pdu), std::move(copy),

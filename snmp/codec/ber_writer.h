@@ -4,24 +4,10 @@
 #include <cstdint>
 #include <cstring>
 
+#include "snmp/codec/ber_tags.h"
 #include "snmp/transport/packet_buffer.h"
 
 namespace vex {
-
-// BER identifier octets the codec writes and reads besides the value tags.
-namespace ber {
-inline constexpr std::uint8_t kInteger = 0x02;
-inline constexpr std::uint8_t kOctetString = 0x04;
-inline constexpr std::uint8_t kObjectId = 0x06;
-inline constexpr std::uint8_t kSequence = 0x30;
-inline constexpr std::uint8_t kIpAddress = 0x40;
-inline constexpr std::uint8_t kTimeTicks = 0x43;
-inline constexpr std::uint8_t kCounter64 = 0x46;
-inline constexpr std::uint8_t kPduBase = 0xA0;
-inline constexpr std::uint8_t kV2Trap = 0xA7;
-inline constexpr std::uint8_t kLongLength = 0x80;
-inline constexpr std::uint8_t kMore = 0x80;  // continuation bit of a sub-identifier octet
-}  // namespace ber
 
 // Content octets of the minimal two's-complement form of a number.
 constexpr std::uint32_t unsigned_content_length(std::uint32_t u) noexcept {

@@ -5,7 +5,7 @@
 #include <cstring>
 
 #include "logging/vex_log.h"
-#include "snmp/codec/ber_writer.h"
+#include "snmp/codec/ber_tags.h"
 #include "snmp/codec/codec_log.h"
 #include "snmp/codec/scratch_area.h"
 #include "snmp/codec/trap_mapping.h"

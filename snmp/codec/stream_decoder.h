@@ -49,6 +49,8 @@ class StreamMessageDecoder final : public MessageDecoder, public IVsnValueVisito
   vex::Result decode_message_header();
   vex::Result attach_target(IVsnSnmpPacket* packet);
   vex::Result read_integer_element(std::int32_t* value);
+  // The header with the value's own tag and a number's contents.
+  vex::Result read_number(const IVsnValue* value, std::int32_t* number);
   vex::Result read_oid_contents(const std::uint8_t** contents, std::uint32_t* length);
   vex::Result decode_oid(IVsnOid* oid);
   vex::Result decode_name(IVsnOid* oid);

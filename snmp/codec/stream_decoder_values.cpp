@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <limits>
 
-#include "snmp/codec/ber_writer.h"
+#include "snmp/codec/ber_tags.h"
 #include "snmp/codec/codec_log.h"
 #include "snmp/codec/oid_arcs.h"
 #include "snmp/codec/scratch_area.h"
@@ -140,13 +140,17 @@ Result StreamMessageDecoder::visit_octet_string(IVsnValue* value) {
   return result == kInvalidArgument ? vex::kUndecodable : result;
 }
 
-Result StreamMessageDecoder::visit_integer(IVsnValue* value) {
+Result StreamMessageDecoder::read_number(const IVsnValue* value, std::int32_t* number) {
   if (!reader_) return vex::kNotInitialised;
   if (value == nullptr) return kInvalidArgument;
   std::uint32_t length = 0;
+  const Result result = reader_->read_header(own_tag(value), &length);
+  return vex::succeeded(result) ? reader_->read_integer(length, number) : result;
+}
+
+Result StreamMessageDecoder::visit_integer(IVsnValue* value) {
   std::int32_t number = 0;
-  Result result = reader_->read_header(own_tag(value), &length);
-  if (vex::succeeded(result)) result = reader_->read_integer(length, &number);
+  const Result result = read_number(value, &number);
   return vex::succeeded(result) ? value->set_long(number) : result;
 }
 
@@ -162,12 +166,8 @@ Result StreamMessageDecoder::visit_null(IVsnValue* value) {
 Result StreamMessageDecoder::visit_counter32(IVsnValue* value) { return visit_gauge32(value); }
 
 Result StreamMessageDecoder::visit_gauge32(IVsnValue* value) {
-  if (!reader_) return vex::kNotInitialised;
-  if (value == nullptr) return kInvalidArgument;
-  std::uint32_t length = 0;
   std::int32_t number = 0;
-  Result result = reader_->read_header(own_tag(value), &length);
-  if (vex::succeeded(result)) result = reader_->read_integer(length, &number);
+  const Result result = read_number(value, &number);
   return vex::succeeded(result) ? value->set_ulong(static_cast<std::uint32_t>(number)) : result;
 }
 

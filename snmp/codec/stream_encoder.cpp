@@ -4,7 +4,6 @@
 
 #include <cstring>
 
-#include "framework/ownership.h"
 #include "snmp/codec/trap_mapping.h"
 #include "snmp/model/vsn_community_target.h"
 #include "snmp/model/vsn_oid.h"

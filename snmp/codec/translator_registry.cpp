@@ -2,7 +2,6 @@
 
 #include <cstring>
 #include <new>
-#include <utility>
 
 #include "framework/ownership.h"
 #include "framework/process_wide.h"
@@ -64,13 +63,14 @@ class CallPacket final : public IVsnSnmpPacket {
     pdu_ = pdu;
   }
   IVsnSnmpTarget* take_target() override {
-    // Ownership goes back to the caller with the pointer handed out below.
-    static_cast<void>(made_target_.release());
-    return std::exchange(target_, nullptr);
+    IVsnSnmpTarget* taken = made_target_ != nullptr ? made_target_.release() : target_;
+    target_ = nullptr;
+    return taken;
   }
   IVsnPdu* take_pdu() override {
-    static_cast<void>(made_pdu_.release());
-    return std::exchange(pdu_, nullptr);
+    IVsnPdu* taken = made_pdu_ != nullptr ? made_pdu_.release() : pdu_;
+    pdu_ = nullptr;
+    return taken;
   }
   IVsnSnmpTarget* target() const override { return target_; }
   IVsnPdu* pdu() const override { return pdu_; }

@@ -109,6 +109,21 @@ class Messages {
     return make_target(version, community.c_str(), 70000);
   }
 
+  // A random message of either version with its encoding.
+  struct Sample {
+    std::int32_t version;
+    Owned<IVsnPdu> pdu;
+    Owned<IVsnSnmpTarget> target;
+    Encoded encoded;
+  };
+  Sample sample() {
+    const auto version = static_cast<std::int32_t>(pick(2));
+    Sample s{version, pdu(version), target(version), {}};
+    s.encoded = encode(s.pdu.get(), s.target.get());
+    EXPECT_EQ(s.encoded.result, vex::kOk);
+    return s;
+  }
+
   std::uint32_t pick(std::size_t n) {
     return static_cast<std::uint32_t>(random_() % static_cast<std::uint32_t>(n));
   }
@@ -120,10 +135,7 @@ class Messages {
 TEST(RoundTrip, RandomMessagesDecodeToWhatWasEncoded) {
   Messages messages(20240611);
   for (int i = 0; i < 2000; ++i) {
-    const std::int32_t version = static_cast<std::int32_t>(messages.pick(2));
-    auto pdu = messages.pdu(version);
-    auto target = messages.target(version);
-    const Encoded out = encode(pdu.get(), target.get());
+    const auto [version, pdu, target, out] = messages.sample();
     ASSERT_EQ(out.result, vex::kOk) << i;
     EXPECT_EQ(out.written, static_cast<std::uint32_t>(pdu->varbinds()->count()));
     const Decoded back = decode(out.bytes);
@@ -138,10 +150,7 @@ TEST(RoundTrip, RandomMessagesDecodeToWhatWasEncoded) {
 TEST(RoundTrip, BufferOfTheMessageLengthFitsAndOneByteLessDoesNot) {
   Messages messages(77);
   for (int i = 0; i < 300; ++i) {
-    const std::int32_t version = static_cast<std::int32_t>(messages.pick(2));
-    auto pdu = messages.pdu(version);
-    auto target = messages.target(version);
-    const Encoded out = encode(pdu.get(), target.get());
+    const auto [version, pdu, target, out] = messages.sample();
     ASSERT_EQ(out.result, vex::kOk);
     target->set_max_size(static_cast<std::int32_t>(out.bytes.size()));
     EXPECT_EQ(encode(pdu.get(), target.get()).bytes, out.bytes);
@@ -157,10 +166,8 @@ TEST(RoundTrip, DecodingIntoAUsedPduEqualsDecodingIntoANewOne) {
   Owned<IVsnPdu> reused(vsn_create_pdu(nullptr));
   Owned<IVsnSnmpTarget> reused_target(vsn_create_target(0, nullptr));
   for (int i = 0; i < 500; ++i) {
-    const std::int32_t version = static_cast<std::int32_t>(messages.pick(2));
-    auto pdu = messages.pdu(version);
-    auto target = messages.target(version);
-    const Encoded out = encode(pdu.get(), target.get());
+    const Messages::Sample sample = messages.sample();
+    const Encoded& out = sample.encoded;
     ASSERT_EQ(out.result, vex::kOk);
     ASSERT_EQ(decode_into(out.bytes, reused.get(), reused_target.get()), vex::kOk);
     const Decoded fresh = decode(out.bytes);
