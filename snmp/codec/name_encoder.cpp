@@ -36,6 +36,7 @@ std::span<const std::uint8_t> NameEncoder::encode(std::string_view name) noexcep
     std::uint32_t first = 0;
     std::uint32_t second = 0;
     at = oid_arcs::read_arc(at, end, &first);
+    if (at == end) return {};  // one sub-identifier has no BER form
     at = oid_arcs::read_arc(at + 1, end, &second);
     out = oid_arcs::write_subid(out, first * oid_arcs::kArcsPerFirstValue + second);
     boundary_[kept++] = {static_cast<std::uint32_t>(at - text),

@@ -14,7 +14,8 @@ namespace vex {
 class NameEncoder {
  public:
   // The contents of a name of two sub-identifiers or more, lent until the
-  // next call; empty when the name is too long to be kept here.
+  // next call; empty for a name of fewer sub-identifiers or one too long to
+  // be kept here.
   std::span<const std::uint8_t> encode(std::string_view name) noexcept;
 
  private:

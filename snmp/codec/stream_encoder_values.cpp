@@ -35,7 +35,6 @@ Result StreamMessageEncoder::encode_oid_text(std::string_view text) {
 
 Result StreamMessageEncoder::encode_name(const IVsnOid* name) {
   const std::string_view text = name->text();
-  if (text.find('.') == std::string_view::npos) return encode_oid_text(text);
   const std::span<const std::uint8_t> contents = names_.encode(text);
   if (contents.empty()) return encode_oid_text(text);
   writer_->prepend_bytes(contents.data(), contents.size());
